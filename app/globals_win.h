@@ -1,0 +1,34 @@
+// Program-wide records of the Win32 side. Each lives for the whole run and is
+// touched only by the one user-interface thread.
+#pragma once
+
+#include <windows.h>
+
+#include "lights/bulbs.h"
+#include "settings/settings.h"
+
+extern HINSTANCE gInstance;
+extern HWND gMainWnd;
+extern HWND gDesktop; // may be null: then drawing covers the whole screen
+
+extern HFONT gFont8;
+extern HFONT gFont12;
+extern HFONT gFont72Bold;
+
+// Open flags of the two dialogs that keep the string moving while they run.
+extern int gOptionsOpen;
+extern HWND gOptionsWnd;
+extern int gAboutOpen;
+extern HWND gAboutWnd;
+
+extern festoon::Settings gSettings;
+extern festoon::LightString gLights;
+
+extern const char kAppTitle[];        // "Festoon v2.21", every message box caption
+extern const char kMainClass[];       // "festoonWClass"
+
+// Operations of the application shell used across the program.
+void ApplyOwnTaskbarSetting();
+void ApplyOnTopSetting();
+void CloseProgram();
+void CloseSequence(HWND hwnd);

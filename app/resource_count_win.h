@@ -1,0 +1,71 @@
+// Book-keeping of the handles the program creates and releases. The system's
+// own counters are not available everywhere (Wine lacks GetGuiResources), so
+// every icon, GDI object and DC goes through these holders and counters, and
+// the test hook reads them back.
+#pragma once
+
+#include <windows.h>
+
+enum ResourceKind { kResIcon = 0, kResGdi = 1, kResDc = 2, kResKinds = 3 };
+
+void CountAcquired(ResourceKind kind);
+void CountReleased(ResourceKind kind);
+long LiveCount(ResourceKind kind);
+
+HICON LoadCountedIcon(const char* name, int size);
+void DestroyCountedIcon(HICON icon);
+
+// A DC from GetDC, released with the same window.
+class WindowDC {
+  public:
+    explicit WindowDC(HWND hwnd);
+    ~WindowDC();
+    WindowDC(const WindowDC&) = delete;
+    WindowDC& operator=(const WindowDC&) = delete;
+    HDC get() const { return hdc_; }
+
+  private:
+    HWND hwnd_;
+    HDC hdc_;
+};
+
+// A memory DC compatible with another DC.
+class MemoryDC {
+  public:
+    explicit MemoryDC(HDC like);
+    ~MemoryDC();
+    MemoryDC(const MemoryDC&) = delete;
+    MemoryDC& operator=(const MemoryDC&) = delete;
+    HDC get() const { return hdc_; }
+
+  private:
+    HDC hdc_;
+};
+
+// Owns a created GDI object (pen, brush, bitmap, font) and deletes it.
+class GdiObject {
+  public:
+    explicit GdiObject(HGDIOBJ obj);
+    ~GdiObject();
+    GdiObject(const GdiObject&) = delete;
+    GdiObject& operator=(const GdiObject&) = delete;
+    HGDIOBJ get() const { return obj_; }
+
+  private:
+    HGDIOBJ obj_;
+};
+
+// Selects an object into a DC for the holder's lifetime.
+class Selection {
+  public:
+    Selection(HDC hdc, HGDIOBJ obj) : hdc_(hdc), old_(hdc && obj ? SelectObject(hdc, obj) : nullptr) {}
+    ~Selection() {
+        if (old_) SelectObject(hdc_, old_);
+    }
+    Selection(const Selection&) = delete;
+    Selection& operator=(const Selection&) = delete;
+
+  private:
+    HDC hdc_;
+    HGDIOBJ old_;
+};
