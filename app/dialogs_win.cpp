@@ -14,21 +14,24 @@ void BringToFront(HWND hwnd) {
     SetFocus(hwnd);
 }
 
+namespace {
+
+// A second request for a dialog that is already open only raises it.
+int RaiseIfOpen(int open, HWND dlg) {
+    if (!open) return 0;
+    ShowWindow(dlg, SW_SHOW);
+    BringToFront(dlg);
+    return 1;
+}
+
+} // namespace
+
 void OpenAbout(HWND owner) {
-    if (gAboutOpen) {
-        ShowWindow(gAboutWnd, SW_SHOW);
-        BringToFront(gAboutWnd);
-        return;
-    }
-    RunAboutDialog(owner);
+    if (!RaiseIfOpen(gAboutOpen, gAboutWnd)) RunAboutDialog(owner);
 }
 
 void OpenOptions(HWND owner) {
-    if (gOptionsOpen) {
-        ShowWindow(gOptionsWnd, SW_SHOW);
-        BringToFront(gOptionsWnd);
-        return;
-    }
+    if (RaiseIfOpen(gOptionsOpen, gOptionsWnd)) return;
     // Every return from the dialog, whatever ended it, builds the string
     // again with fresh random choices.
     if (RunOptionsDialog(owner)) BuildTheString();

@@ -29,7 +29,17 @@ enum TestHookOp {
     kHookStyleInterval = 4,
     kHookBuilds = 5,
     kHookSteps = 6,
+    kHookTimeDraws = 7, // draws the string lParam times, returns the total in microseconds
 };
+
+LRESULT TimeDraws(LPARAM count) {
+    LARGE_INTEGER freq, start, end;
+    QueryPerformanceFrequency(&freq);
+    QueryPerformanceCounter(&start);
+    for (LPARAM i = 0; i < count; ++i) DrawTheString();
+    QueryPerformanceCounter(&end);
+    return static_cast<LRESULT>((end.QuadPart - start.QuadPart) * 1000000 / freq.QuadPart);
+}
 
 UINT TestHookMessage() {
     static UINT msg = RegisterWindowMessageA("FestoonTestHook");
@@ -51,6 +61,8 @@ LRESULT OnTestHook(WPARAM op, LPARAM arg) {
         return StringBuilds();
     case kHookSteps:
         return StringSteps();
+    case kHookTimeDraws:
+        return TimeDraws(arg);
     default:
         return 0;
     }
