@@ -1,0 +1,36 @@
+# Runs artgen into a scratch folder and compares the result with the committed
+# resources/art.rc and resources/art/: any file that differs, is missing or is
+# extra fails the check. Run the "artwork" target to bring the committed files up
+# to date. Arguments: ARTGEN (the generator), SOURCE (resources/), SCRATCH.
+file(REMOVE_RECURSE "${SCRATCH}")
+file(MAKE_DIRECTORY "${SCRATCH}")
+execute_process(COMMAND "${ARTGEN}" "${SCRATCH}" RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "artgen failed (${rc})")
+endif()
+
+file(GLOB fresh RELATIVE "${SCRATCH}" "${SCRATCH}/art/*")
+file(GLOB committed RELATIVE "${SOURCE}" "${SOURCE}/art/*")
+list(APPEND fresh art.rc)
+list(APPEND committed art.rc)
+set(problems "")
+foreach(f IN LISTS fresh)
+  if(NOT EXISTS "${SOURCE}/${f}")
+    string(APPEND problems "  missing from resources: ${f}\n")
+    continue()
+  endif()
+  file(SHA256 "${SCRATCH}/${f}" a)
+  file(SHA256 "${SOURCE}/${f}" b)
+  if(NOT a STREQUAL b)
+    string(APPEND problems "  differs: ${f}\n")
+  endif()
+endforeach()
+foreach(f IN LISTS committed)
+  if(NOT EXISTS "${SCRATCH}/${f}")
+    string(APPEND problems "  not made by the generator: ${f}\n")
+  endif()
+endforeach()
+if(problems)
+  message(FATAL_ERROR "resources/art is out of date with tools/artgen:\n${problems}"
+                      "Rebuild it with: cmake --build <build> --target artwork")
+endif()
