@@ -133,26 +133,38 @@ std::vector<Layer> NormalBulb(Look look) {
     return {{NormalShape(), Glass(look, 16.0f, 19.5f, 7.2f, 10.5f)}};
 }
 
+namespace {
+
+// The broken edge: an irregular row of shards, highest at a few points.
+float BrokenEdge(float x) {
+    // High on the right, where the glass broke away; long on the left.
+    static const float kHeights[] = {27.0f, 25.5f, 28.0f, 23.5f, 25.0f, 20.5f, 22.0f,
+                                     17.5f, 19.5f, 15.5f, 17.0f, 14.5f, 16.0f};
+    float u = std::clamp((x - 8.5f) / 1.25f, 0.0f, 11.999f);
+    int i = int(u);
+    return kHeights[i] + (kHeights[i + 1] - kHeights[i]) * (u - float(i));
+}
+
+} // namespace
+
 std::vector<Layer> BrokenBulb(Look look) {
-    // Only the top of the glass is left, with a jagged lower edge; the filament
-    // supports hang out of it.
-    auto jag = [](float x, float y) {
-        float edge = 17.0f + 2.2f * std::fabs(std::fmod(x + 40.0f, 3.4f) - 1.7f) +
-                     ((int(x) % 7 == 3) ? 2.0f : 0.0f);
-        return y < edge;
+    // The top of the glass is left, its lower edge a ragged row of shards; the two
+    // filament supports hang out of it, one still holding a scrap of filament.
+    InFn shell = Intersect(NormalShape(), [](float x, float y) { return y < BrokenEdge(x); });
+    ColFn glass = [look](float x, float y) {
+        Rgb c = Glass(look, 16.0f, 19.5f, 7.2f, 10.5f)(x, y);
+        bool crack = std::fabs((x - 12.5f) - 0.45f * (y - 12.0f)) < 0.35f && y > 12.5f && y < 17.5f;
+        if (crack) c = Mix(c, RgbOf(20, 20, 20), 0.6f);
+        // Broken edges catch the light.
+        return BrokenEdge(x) - y < 0.9f ? Mix(c, RgbOf(230, 230, 235), 0.5f) : c;
     };
-    InFn shell = Intersect(NormalShape(), jag);
-    Rgb wire = RgbOf(120, 120, 120);
-    std::vector<Layer> l;
-    l.push_back({shell, Glass(look, 16.0f, 19.5f, 7.2f, 10.5f)});
-    l.push_back({Union(Capsule(14.0f, 14.0f, 13.0f, 24.0f, 0.55f),
-                       Capsule(18.0f, 14.0f, 19.2f, 23.5f, 0.55f)),
-                 Solid(wire)});
-    l.push_back({Capsule(13.0f, 24.0f, 15.5f, 26.5f, 0.55f), Solid(RgbOf(90, 90, 90))});
-    // A fallen shard lying below.
-    l.push_back({Polygon({19.5f, 28.5f, 23.5f, 26.8f, 24.5f, 29.8f, 21.0f, 30.6f}),
-                 Glass(look, 22.0f, 28.5f, 3.0f, 2.5f)});
-    return l;
+    InFn supports =
+        Union(Capsule(14.2f, 12.5f, 13.4f, 25.8f, 0.5f), Capsule(17.8f, 12.5f, 18.8f, 25.0f, 0.5f));
+    InFn filament =
+        Union(Capsule(13.4f, 25.8f, 15.0f, 27.0f, 0.55f), Capsule(15.0f, 27.0f, 15.6f, 25.8f, 0.55f));
+    return {{Union(supports, filament),
+             [](float, float y) { return y > 25.2f ? RgbOf(110, 100, 80) : RgbOf(150, 150, 155); }},
+            {shell, glass}};
 }
 
 std::vector<Layer> RoundBulb(Look look) {
@@ -178,25 +190,27 @@ std::vector<Layer> SmallBulb(Look look) {
 }
 
 std::vector<Layer> ClearBulb(Look look) {
-    // Clear glass: the colour shows as a tint at the edge; inside, the filament.
+    // Clear glass tinted with the colour: pale inside, the tint deepening towards
+    // the rim, and the filament on its two supports showing through.
     InFn shape = NormalShape();
     ColFn glass = [look](float x, float y) {
-        float nx = (x - 16.0f) / 7.0f;
-        float rim = std::clamp(std::fabs(nx) * 1.1f, 0.0f, 1.0f);
-        float spec = Spot(x, y, 13.2f, 14.5f, 2.6f);
-        Rgb tint = look.lit ? Glowing(look.hue.bright, 0.55f) : Mix(look.hue.dark, White(), 0.45f);
+        float v = (y - 19.5f) / 10.5f;
+        float rim =
+            std::clamp(std::sqrt(std::pow((x - 16.0f) / 7.0f, 2.0f) + 0.35f * v * v), 0.0f, 1.0f);
+        float spec = Spot(x, y, 13.3f, 14.8f, 2.4f);
+        Rgb pale = look.lit ? Mix(look.hue.bright, White(), 0.7f)
+                            : Mix(look.hue.dark, RgbOf(205, 205, 210), 0.72f);
         Rgb edge = look.lit ? look.hue.bright : look.hue.dark;
-        Rgb c = Mix(tint, edge, rim * rim);
-        if (!look.lit) c = Scale(c, 0.78f);
+        Rgb c = Mix(pale, edge, std::pow(rim, 3.0f));
+        if (look.lit) c = Glowing(c, 0.5f * Spot(x, y, 16.0f, 19.5f, 6.0f));
         return Mix(c, White(), 0.85f * spec);
     };
-    auto filament = Union(Union(Capsule(14.4f, 12.0f, 14.6f, 20.0f, 0.45f),
-                                Capsule(17.6f, 12.0f, 17.4f, 20.0f, 0.45f)),
-                          Capsule(14.6f, 20.0f, 17.4f, 20.0f, 0.6f));
+    InFn filament = Union(Union(Capsule(14.3f, 11.5f, 14.6f, 19.5f, 0.42f),
+                                Capsule(17.7f, 11.5f, 17.4f, 19.5f, 0.42f)),
+                          Capsule(14.6f, 19.5f, 17.4f, 19.5f, 0.6f));
     ColFn hot = [look](float x, float y) {
-        if (!look.lit) return RgbOf(70, 70, 70);
-        float t = Spot(x, y, 16.0f, 20.0f, 4.0f);
-        return Mix(RgbOf(255, 230, 140), White(), t);
+        if (!look.lit) return y > 19.0f ? RgbOf(60, 55, 50) : RgbOf(110, 110, 115);
+        return Mix(RgbOf(255, 220, 120), White(), Spot(x, y, 16.0f, 19.5f, 3.0f));
     };
     return {{shape, glass}, {Intersect(shape, filament), hot}};
 }
@@ -218,12 +232,13 @@ std::vector<Layer> BandedBulb(std::vector<int> colours, bool diagonal) {
 
 std::vector<Layer> QuestionBulb() {
     std::vector<Layer> l = BandedBulb({2, 4, 3, 1, 0}, true);
-    // A white question mark: an open ring, a stem and a dot.
-    InFn ring = Minus(Ellipse(16.0f, 16.2f, 3.6f, 3.2f), Ellipse(16.0f, 16.2f, 1.6f, 1.3f));
-    InFn hook = Minus(ring, Polygon({11.5f, 16.0f, 16.0f, 16.8f, 16.0f, 20.5f, 11.5f, 20.5f}));
+    // A dark question mark, which stands out on the bright glass: an open ring, a
+    // stem and a dot.
+    InFn ring = Minus(Ellipse(16.0f, 15.6f, 4.0f, 3.6f), Ellipse(16.0f, 15.6f, 1.7f, 1.4f));
+    InFn hook = Minus(ring, Polygon({11.0f, 15.4f, 16.0f, 16.2f, 16.0f, 21.0f, 11.0f, 21.0f}));
     InFn q =
-        Union(Union(hook, Rect(15.0f, 18.6f, 17.0f, 22.4f)), Ellipse(16.0f, 24.8f, 1.3f, 1.3f));
-    l.push_back({q, Solid(White())});
+        Union(Union(hook, Rect(14.8f, 18.0f, 17.2f, 22.0f)), Ellipse(16.0f, 25.0f, 1.5f, 1.5f));
+    l.push_back({q, Solid(RgbOf(40, 20, 70))});
     return l;
 }
 

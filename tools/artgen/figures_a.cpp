@@ -64,7 +64,7 @@ std::vector<Layer> Bell(Look look) {
         return y < 28.0f ? 11.4f - (y - 26.8f) * 0.8f : 0.0f;
     };
     InFn body = Profile(16.0f, 9.8f, 28.0f, hw);
-    InFn clapper = Ellipse(16.0f, 28.9f, 2.3f, 2.3f);
+    InFn clapper = Ellipse(16.0f, 29.4f, 2.2f, 2.1f);
     ColFn metal = [=](float x, float y) {
         float w = std::max(1.0f, hw(y));
         float u = std::clamp((x - 16.0f) / w, -1.0f, 1.0f);
@@ -80,7 +80,7 @@ std::vector<Layer> Bell(Look look) {
         return Mix(c, White(), 0.9f * spec);
     };
     ColFn gold = [=](float x, float y) {
-        float s = SphereShade(x, y, 16.0f, 28.9f, 2.3f, 2.3f);
+        float s = SphereShade(x, y, 16.0f, 29.4f, 2.2f, 2.1f);
         return look.lit ? Scale(RgbOf(255, 215, 90), 0.6f + 0.45f * s)
                         : Scale(RgbOf(120, 100, 50), 0.55f + 0.45f * s);
     };
@@ -127,10 +127,10 @@ std::vector<Layer> Fish(Look look) {
 
 std::vector<Layer> CandyCane(Look look) {
     Path p;
-    p.To(19.2f, 31.0f).To(19.2f, 15.6f);
-    p.Arc(15.2f, 15.6f, 4.0f, 0.0f, -180.0f);
-    p.To(11.2f, 18.4f);
-    const float r = 2.15f;
+    p.To(19.3f, 31.5f).To(19.3f, 15.8f);
+    p.Arc(14.9f, 15.8f, 4.4f, 0.0f, -180.0f);
+    p.To(10.5f, 19.0f);
+    const float r = 2.45f;
     InFn shape = p.Stroke(r, r);
     bool white = look.hue.bright.r > 250 && look.hue.bright.g > 250 && look.hue.bright.b > 250;
     Rgb stripeLit = white ? RgbOf(170, 200, 255) : look.hue.bright;
@@ -139,7 +139,7 @@ std::vector<Layer> CandyCane(Look look) {
         PathHit h = p.Nearest(x, y);
         float across = h.d / r; // -1..1
         float total = p.Length();
-        bool stripe = std::fmod(total - h.s + 0.95f * h.d + 40.0f, 4.4f) < 2.0f;
+        bool stripe = std::fmod(total - h.s + 0.9f * h.d + 40.0f, 5.0f) < 2.2f;
         float shade = 1.0f - 0.38f * (across + 0.25f) * (across + 0.25f);
         float spec = std::exp(-std::pow((across + 0.4f) / 0.22f, 2.0f));
         Rgb c;
@@ -154,31 +154,40 @@ std::vector<Layer> CandyCane(Look look) {
 }
 
 std::vector<Layer> Cactus(bool lit) {
-    InFn trunk = Capsule(16.0f, 13.0f, 16.0f, 27.0f, 3.6f);
-    InFn arms = Union(
-        Union(Capsule(16.0f, 22.5f, 9.6f, 22.5f, 2.1f), Capsule(9.6f, 22.5f, 9.6f, 16.2f, 2.1f)),
-        Union(Capsule(16.0f, 19.2f, 22.4f, 19.2f, 2.1f),
-              Capsule(22.4f, 19.2f, 22.4f, 13.8f, 2.1f)));
-    InFn pot = Union(Polygon({10.5f, 27.5f, 21.5f, 27.5f, 20.2f, 31.6f, 11.8f, 31.6f}),
-                     Rect(9.6f, 26.4f, 22.4f, 28.4f));
-    InFn flower = Union(Ellipse(16.0f, 11.4f, 3.2f, 1.6f), Ellipse(16.0f, 11.0f, 1.5f, 2.0f));
-    InFn centre = Ellipse(16.0f, 11.6f, 0.9f, 0.9f);
-    ColFn green = [lit](float x, float y) {
-        float rib = std::fabs(std::fmod(x + 100.0f, 2.3f) - 1.15f) < 0.35f ? 0.78f : 1.0f;
-        float shade = 0.8f + 0.25f * std::cos((x - 14.0f) * 0.35f);
-        bool spine = (int(x * 1.3f + y * 2.1f) % 7 == 0) && rib < 1.0f;
-        Rgb c = lit ? RgbOf(70, 205, 90) : RgbOf(25, 95, 45);
-        c = Scale(c, rib * shade);
-        if (lit) c = Glowing(c, 0.25f * Spot(x, y, 15.0f, 19.0f, 7.0f));
-        if (spine) c = lit ? RgbOf(250, 250, 210) : RgbOf(150, 150, 130);
-        return c;
+    // A saguaro in a clay pot, arms raised, a flower on its crown.
+    InFn trunk = Capsule(16.0f, 12.8f, 16.0f, 27.0f, 3.3f);
+    InFn left =
+        Union(Capsule(16.0f, 22.6f, 9.4f, 22.6f, 1.9f), Capsule(9.4f, 22.6f, 9.4f, 15.6f, 1.9f));
+    InFn right =
+        Union(Capsule(16.0f, 19.4f, 22.6f, 19.4f, 1.9f), Capsule(22.6f, 19.4f, 22.6f, 13.6f, 1.9f));
+    InFn pot = Union(Polygon({10.8f, 27.4f, 21.2f, 27.4f, 19.9f, 31.7f, 12.1f, 31.7f}),
+                     Rect(9.8f, 26.2f, 22.2f, 28.2f));
+    InFn flower = Union(Ellipse(16.0f, 11.2f, 2.9f, 1.5f), Ellipse(16.0f, 10.9f, 1.4f, 1.9f));
+    InFn centre = Ellipse(16.0f, 11.4f, 0.9f, 0.9f);
+    // Shading across the nearest stem gives every arm its own roundness.
+    auto across = [](float x, float y) {
+        if (y > 20.6f && y < 24.6f && x < 13.0f && x > 10.8f) return 0.0f; // elbow, left
+        if (x < 12.0f) return (x - 9.4f) / 1.9f;
+        if (x > 20.0f) return (x - 22.6f) / 1.9f;
+        if (std::fabs(x - 16.0f) <= 3.3f) return (x - 16.0f) / 3.3f;
+        return 0.0f;
+    };
+    ColFn green = [lit, across](float x, float y) {
+        float u = std::clamp(across(x, y), -1.0f, 1.0f);
+        float shade = 1.0f - 0.45f * (u + 0.3f) * (u + 0.3f);
+        bool rib = std::fabs(x - 16.0f) < 3.0f && std::fabs(std::fabs(x - 16.0f) - 1.4f) < 0.3f;
+        Rgb c = lit ? RgbOf(80, 210, 95) : RgbOf(25, 100, 45);
+        c = Scale(c, shade * (rib ? 0.82f : 1.0f));
+        if (lit) c = Glowing(c, 0.2f * Spot(x, y, 15.0f, 18.0f, 6.0f));
+        bool spine = (int(x * 2.0f) * 7 + int(y * 2.0f) * 3) % 23 == 0 && !rib;
+        return spine ? (lit ? RgbOf(255, 255, 220) : RgbOf(150, 160, 140)) : c;
     };
     ColFn clay = [lit](float x, float y) {
         float s = 0.75f + 0.3f * std::cos((x - 14.0f) * 0.25f);
-        if (y < 28.4f) s *= 1.1f;
+        if (y < 28.2f) s *= 1.12f;
         return Scale(lit ? RgbOf(225, 115, 60) : RgbOf(120, 60, 32), s);
     };
-    return {{Union(trunk, arms), green},
+    return {{Union(trunk, Union(left, right)), green},
             {pot, clay},
             {flower, Flat(RgbOf(128, 40, 80), RgbOf(255, 110, 190), lit)},
             {centre, Flat(RgbOf(128, 110, 0), RgbOf(255, 240, 80), lit)}};
@@ -339,11 +348,17 @@ std::vector<Layer> Shamrock(bool lit) {
         for (float va : {-90.0f, 30.0f, 150.0f})
             off = std::min(off, std::fabs(std::remainder(a - va, 360.0f)));
         bool vein = d > 1.5f && d < 6.5f && off * d * kPi / 180.0f < 0.45f;
+        // A dark crease where two leaves meet.
+        float gap = 1e9f;
+        for (float ga : {-30.0f, 90.0f, 210.0f})
+            gap = std::min(gap, std::fabs(std::remainder(a - ga, 360.0f)));
+        bool crease = d > 2.2f && gap * d * kPi / 180.0f < 0.55f;
         float shade = 0.75f + 0.3f * std::min(1.0f, d / 7.0f) * (dx < 0 ? 1.0f : 0.7f);
         Rgb c = lit ? RgbOf(50, 215, 70) : RgbOf(0, 96, 20);
         c = Scale(c, shade);
         if (lit) c = Glowing(c, 0.35f * Spot(x, y, cx, cy, 5.0f));
         if (vein) c = Mix(c, lit ? RgbOf(220, 255, 200) : RgbOf(80, 150, 80), 0.55f);
+        if (crease) c = Scale(c, 0.55f);
         return c;
     };
     return {{stem, Solid(lit ? RgbOf(40, 170, 50) : RgbOf(0, 80, 20))}, {leaves, col}};

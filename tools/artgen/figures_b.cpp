@@ -79,12 +79,14 @@ std::vector<Layer> Pepper(int kind, bool lit) {
 }
 
 std::vector<Layer> XmasTree(bool lit) {
-    InFn tiers = Union(Union(Polygon({16.0f, 9.8f, 21.6f, 17.2f, 18.5f, 16.6f, 16.0f, 17.4f, 13.5f,
-                                      16.6f, 10.4f, 17.2f}),
-                             Polygon({16.0f, 12.8f, 24.2f, 22.6f, 20.0f, 21.8f, 16.0f, 22.8f, 12.0f,
-                                      21.8f, 7.8f, 22.6f})),
-                       Polygon({16.0f, 16.6f, 26.8f, 28.2f, 21.5f, 27.4f, 16.0f, 28.4f, 10.5f,
-                                27.4f, 5.2f, 28.2f}));
+    const InFn tier[3] = {Polygon({16.0f, 9.8f, 21.6f, 17.2f, 18.5f, 16.6f, 16.0f, 17.4f, 13.5f,
+                                   16.6f, 10.4f, 17.2f}),
+                          Polygon({16.0f, 12.8f, 24.2f, 22.6f, 20.0f, 21.8f, 16.0f, 22.8f, 12.0f,
+                                   21.8f, 7.8f, 22.6f}),
+                          Polygon({16.0f, 16.6f, 26.8f, 28.2f, 21.5f, 27.4f, 16.0f, 28.4f, 10.5f,
+                                   27.4f, 5.2f, 28.2f})};
+    const float tierTop[3] = {9.8f, 12.8f, 16.6f}, tierBottom[3] = {17.4f, 22.8f, 28.4f};
+    InFn tiers = Union(Union(tier[0], tier[1]), tier[2]);
     InFn trunk = Rect(14.0f, 27.6f, 18.0f, 31.6f);
     struct Ball {
         float x, y;
@@ -96,10 +98,14 @@ std::vector<Layer> XmasTree(bool lit) {
     InFn ornaments = [](float, float) { return false; };
     for (const Ball& b : balls)
         ornaments = Union(ornaments, Ellipse(b.x, b.y, 1.15f, 1.15f));
-    ColFn needles = [lit](float x, float y) {
-        float shade =
-            0.8f + 0.22f * std::cos((x - 13.0f) * 0.3f) - 0.04f * std::fabs(std::sin(y * 1.7f + x));
-        return Scale(lit ? RgbOf(30, 160, 60) : RgbOf(0, 80, 25), shade);
+    // Each tier is lighter at its top and darker along its lower edge, so the
+    // tiers read as boughs lying over one another.
+    auto needles = [lit](float top, float bottom) -> ColFn {
+        return [=](float x, float y) {
+            float t = std::clamp((y - top) / (bottom - top), 0.0f, 1.0f);
+            float shade = 1.05f - 0.4f * t * t + 0.12f * std::cos((x - 13.0f) * 0.3f);
+            return Scale(lit ? RgbOf(30, 165, 60) : RgbOf(0, 84, 26), shade);
+        };
     };
     ColFn baubles = [=](float x, float y) {
         for (const Ball& b : balls) {
@@ -115,7 +121,11 @@ std::vector<Layer> XmasTree(bool lit) {
     ColFn bark = [lit](float x, float) {
         return Scale(lit ? RgbOf(150, 85, 35) : RgbOf(80, 45, 20), x < 16.0f ? 1.1f : 0.8f);
     };
-    return {{trunk, bark}, {tiers, needles}, {Intersect(ornaments, tiers), baubles}};
+    return {{trunk, bark},
+            {tier[2], needles(tierTop[2], tierBottom[2])},
+            {tier[1], needles(tierTop[1], tierBottom[1])},
+            {tier[0], needles(tierTop[0], tierBottom[0])},
+            {Intersect(ornaments, tiers), baubles}};
 }
 
 std::vector<Layer> Stocking(Look look) {
@@ -192,10 +202,11 @@ ColFn Berry(bool lit, std::vector<std::pair<float, float>> at) {
                 by = p.second;
             }
         }
-        float s = SphereShade(x, y, bx, by, 2.3f, 2.3f);
+        float s = SphereShade(x, y, bx, by, 2.1f, 2.1f);
         float spec = Spot(x, y, bx - 0.8f, by - 0.8f, 0.9f);
         Rgb c = lit ? Scale(RgbOf(255, 30, 30), 0.75f + 0.3f * s)
                     : Scale(RgbOf(125, 0, 0), 0.5f + 0.5f * s);
+        if (best > 1.3f * 1.3f) c = Scale(c, 0.6f); // each berry's own rim
         return Mix(c, lit ? White() : RgbOf(200, 150, 150), (lit ? 0.9f : 0.4f) * spec);
     };
 }
@@ -210,17 +221,17 @@ std::vector<Layer> Holly(int variant, bool lit) {
                      LeafColour(lit, 14.8f, 14.0f, 2.6f, 24.0f)});
         l.push_back({HollyLeaf(17.2f, 14.0f, 29.4f, 24.0f, 3.6f),
                      LeafColour(lit, 17.2f, 14.0f, 29.4f, 24.0f)});
-        berries = {{13.6f, 13.0f}, {18.4f, 13.0f}, {16.0f, 16.8f}};
+        berries = {{13.4f, 12.8f}, {18.6f, 12.8f}, {16.0f, 17.2f}};
     } else {
         l.push_back({HollyLeaf(14.6f, 14.5f, 6.0f, 29.6f, 3.5f),
                      LeafColour(lit, 14.6f, 14.5f, 6.0f, 29.6f)});
         l.push_back({HollyLeaf(17.4f, 14.5f, 26.0f, 29.6f, 3.5f),
                      LeafColour(lit, 17.4f, 14.5f, 26.0f, 29.6f)});
-        berries = {{16.0f, 12.6f}, {13.8f, 16.0f}, {18.2f, 16.0f}, {16.0f, 19.2f}};
+        berries = {{16.0f, 12.6f}, {13.5f, 16.8f}, {18.5f, 16.8f}};
     }
     InFn b = [](float, float) { return false; };
     for (auto& p : berries)
-        b = Union(b, Ellipse(p.first, p.second, 2.3f, 2.3f));
+        b = Union(b, Ellipse(p.first, p.second, 2.1f, 2.1f));
     l.push_back({b, Berry(lit, berries)});
     return l;
 }
@@ -292,22 +303,27 @@ std::vector<Layer> Star(Look look) {
 }
 
 std::vector<Layer> Mitten(Look look) {
-    InFn cuff = Union(Rect(10.6f, 10.0f, 22.0f, 15.6f), Capsule(10.8f, 12.2f, 21.8f, 12.2f, 2.2f));
-    InFn hand =
-        Union(Ellipse(16.8f, 22.9f, 6.8f, 8.3f), EllipseRot(9.6f, 21.2f, 2.7f, 4.8f, -28.0f));
+    // Cuff up, fingers down; the thumb stands off the left side with a notch
+    // between it and the hand, and a little snowflake is knitted on the back.
+    InFn cuff = Union(Rect(10.8f, 10.0f, 22.2f, 15.4f), Capsule(11.0f, 12.2f, 22.0f, 12.2f, 2.1f));
+    InFn palm = Union(Rect(11.4f, 15.0f, 22.0f, 24.0f), Ellipse(16.7f, 24.2f, 5.3f, 6.9f));
+    InFn thumb =
+        Minus(Union(EllipseRot(9.3f, 22.6f, 2.3f, 4.4f, 24.0f), Rect(10.2f, 17.0f, 12.0f, 21.0f)),
+              Polygon({10.9f, 27.5f, 11.5f, 21.6f, 12.1f, 27.5f}));
+    InFn hand = Union(palm, thumb);
     bool white = IsWhite(look.hue);
     ColFn wool = [=](float x, float y) {
-        float shade = SphereShade(x, y, 16.0f, 22.0f, 8.5f, 9.0f);
+        float shade = SphereShade(x, y, 16.0f, 22.0f, 8.5f, 9.5f);
         Rgb c = look.lit ? Scale(look.hue.bright, 0.7f + 0.3f * shade)
                          : Scale(look.hue.dark, 0.5f + 0.5f * shade);
-        // A band of little crosses across the back of the hand.
-        float gx = std::fmod(x + 40.0f, 3.0f), gy = y - 20.0f;
-        bool band = std::fabs(gy) < 1.6f && x > 11.0f &&
-                    ((std::fabs(gx - 1.5f) < 0.45f && std::fabs(gy) < 1.2f) ||
-                     (std::fabs(gy) < 0.45f && std::fabs(gx - 1.5f) < 1.2f));
-        if (band)
+        // The snowflake: three short crossing strokes.
+        float dx = x - 17.0f, dy = y - 22.5f;
+        bool flake = dx * dx + dy * dy < 7.3f &&
+                     (std::fabs(dx) < 0.5f || std::fabs(dy - 0.58f * dx) < 0.5f ||
+                      std::fabs(dy + 0.58f * dx) < 0.5f);
+        if (flake)
             c = white ? (look.lit ? RgbOf(255, 40, 40) : RgbOf(128, 0, 0))
-                      : (look.lit ? White() : RgbOf(165, 165, 165));
+                      : (look.lit ? White() : RgbOf(170, 170, 170));
         if (look.lit) c = Glowing(c, 0.2f * Spot(x, y, 16.0f, 23.0f, 6.0f));
         return c;
     };

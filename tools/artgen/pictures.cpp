@@ -105,7 +105,7 @@ Image PowerSwitch(bool on) {
 // A round dark badge with a swag of three lit bulbs and a star: the small logo.
 Image Logo() {
     std::vector<Layer> l;
-    l.push_back({Ellipse(20.0f, 20.0f, 19.5f, 19.5f), [](float x, float y) {
+    l.push_back({Ellipse(20.0f, 20.0f, 19.5f, 19.5f), [](float, float y) {
                      float t = std::clamp((y - 2.0f) / 36.0f, 0.0f, 1.0f);
                      return Mix(RgbOf(20, 30, 110), RgbOf(5, 5, 40), t);
                  }});
