@@ -87,7 +87,7 @@ Image PowerSwitch(bool on) {
     l.push_back({Rect(8.5f, 17.0f, 23.5f, 41.5f), Solid(RgbOf(110, 90, 0))});
     l.push_back({Rect(9.5f, 18.0f, 22.5f, 40.5f), [on](float x, float y) {
                      bool upper = y < 29.25f;
-                     bool raised = on ? upper : !upper;
+                     bool raised = on ? !upper : upper; // the pressed half lies in shadow
                      float t = upper ? (y - 18.0f) / 11.25f : (y - 29.25f) / 11.25f;
                      Rgb c = raised ? Mix(RgbOf(255, 245, 140), RgbOf(235, 205, 30), t)
                                     : Mix(RgbOf(170, 140, 0), RgbOf(205, 175, 10), t);
