@@ -287,13 +287,13 @@ std::optional<Bmp> ReadBmp(const std::string& path) {
 } // namespace
 
 TEST(Bitmaps, HaveTheirSizes) {
-    for (const BitmapSpec& spec : Bitmaps()) {
-        SCOPED_TRACE(spec.name);
-        auto bmp = ReadBmp(FileFor(spec.name, "bitmap", ".bmp"));
+    for (const ExpectedBitmap& want : Bitmaps()) {
+        SCOPED_TRACE(want.name);
+        auto bmp = ReadBmp(FileFor(want.name, "bitmap", ".bmp"));
         ASSERT_TRUE(bmp.has_value()) << "missing or not a plain 24-bit bitmap";
-        if (spec.w) {
-            EXPECT_EQ(bmp->w, spec.w);
-            EXPECT_EQ(bmp->h, spec.h);
+        if (want.w) {
+            EXPECT_EQ(bmp->w, want.w);
+            EXPECT_EQ(bmp->h, want.h);
         } else {
             EXPECT_GE(bmp->w, 16);
             EXPECT_GE(bmp->h, 16);

@@ -87,7 +87,7 @@ std::vector<ProgramIcon> ProgramIcons() {
             {"129", false}};
 }
 
-std::vector<BitmapSpec> Bitmaps() {
+std::vector<ExpectedBitmap> Bitmaps() {
     return {{"BULBSEQ", 22, 20}, {"P1400", 32, 48}, {"P1401", 32, 48}, {"118", 0, 0},
             {"130", 120, 206},   {"131", 120, 222}, {"1300", 0, 0},    {"1301", 0, 0},
             {"1302", 0, 0},      {"1500", 0, 0},    {"1501", 0, 0},    {"1502", 0, 0}};

@@ -28,11 +28,11 @@ struct ProgramIcon {
 };
 std::vector<ProgramIcon> ProgramIcons();
 
-struct BitmapSpec {
+struct ExpectedBitmap {
     std::string name; // resource name, or a number
     int w, h;         // 0: any size
 };
-std::vector<BitmapSpec> Bitmaps();
+std::vector<ExpectedBitmap> Bitmaps();
 
 std::string Upper(std::string s);
 

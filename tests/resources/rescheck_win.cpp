@@ -137,7 +137,7 @@ void CheckStrings(HMODULE exe) {
 }
 
 void CheckBitmaps(HMODULE exe) {
-    for (const restest::BitmapSpec& b : restest::Bitmaps()) {
+    for (const restest::ExpectedBitmap& b : restest::Bitmaps()) {
         bool number = b.name.find_first_not_of("0123456789") == std::string::npos;
         LPCSTR id = number ? MAKEINTRESOURCEA(std::atoi(b.name.c_str())) : b.name.c_str();
         HBITMAP bmp =

@@ -32,31 +32,31 @@ Rgb Glowing(Rgb bright, float t) {
 ColFn Glass(Look look, float cx, float cy, float rx, float ry) {
     return [=](float x, float y) {
         float shade = SphereShade(x, y, cx, cy, rx, ry);
-        float spec = Spot(x, y, cx - rx * 0.38f, cy - ry * 0.42f, std::min(rx, ry) * 0.42f);
+        float shine = Spot(x, y, cx - rx * 0.38f, cy - ry * 0.42f, std::min(rx, ry) * 0.42f);
         if (!look.lit) {
             Rgb c = Scale(look.hue.dark, 0.35f + 0.6f * shade);
-            return Mix(c, RgbOf(190, 190, 200), 0.55f * spec);
+            return Mix(c, RgbOf(190, 190, 200), 0.55f * shine);
         }
         // Lit glass: saturated at the rim, a white-hot core a little below the middle.
         float core = Spot(x, y, cx, cy + ry * 0.12f, std::max(rx, ry) * 0.95f);
         Rgb c = Scale(look.hue.bright, 0.80f + 0.2f * std::min(1.0f, shade));
         c = Glowing(c, 0.62f * core);
-        return Mix(c, White(), 0.9f * spec);
+        return Mix(c, White(), 0.9f * shine);
     };
 }
 
 ColFn Paint(Look look, float cx, float cy, float rx, float ry) {
     return [=](float x, float y) {
         float shade = SphereShade(x, y, cx, cy, rx, ry);
-        float spec = Spot(x, y, cx - rx * 0.4f, cy - ry * 0.4f, std::min(rx, ry) * 0.35f);
+        float shine = Spot(x, y, cx - rx * 0.4f, cy - ry * 0.4f, std::min(rx, ry) * 0.35f);
         if (!look.lit) {
             Rgb c = Scale(look.hue.dark, 0.45f + 0.5f * shade);
-            return Mix(c, RgbOf(170, 170, 170), 0.35f * spec);
+            return Mix(c, RgbOf(170, 170, 170), 0.35f * shine);
         }
         float core = Spot(x, y, cx, cy, std::max(rx, ry) * 1.1f);
         Rgb c = Scale(look.hue.bright, 0.82f + 0.18f * std::min(1.0f, shade));
         c = Glowing(c, 0.35f * core);
-        return Mix(c, White(), 0.8f * spec);
+        return Mix(c, White(), 0.8f * shine);
     };
 }
 
@@ -160,8 +160,8 @@ std::vector<Layer> BrokenBulb(Look look) {
     };
     InFn supports =
         Union(Capsule(14.2f, 12.5f, 13.4f, 25.8f, 0.5f), Capsule(17.8f, 12.5f, 18.8f, 25.0f, 0.5f));
-    InFn filament =
-        Union(Capsule(13.4f, 25.8f, 15.0f, 27.0f, 0.55f), Capsule(15.0f, 27.0f, 15.6f, 25.8f, 0.55f));
+    InFn filament = Union(Capsule(13.4f, 25.8f, 15.0f, 27.0f, 0.55f),
+                          Capsule(15.0f, 27.0f, 15.6f, 25.8f, 0.55f));
     return {{Union(supports, filament),
              [](float, float y) { return y > 25.2f ? RgbOf(110, 100, 80) : RgbOf(150, 150, 155); }},
             {shell, glass}};
@@ -197,13 +197,13 @@ std::vector<Layer> ClearBulb(Look look) {
         float v = (y - 19.5f) / 10.5f;
         float rim =
             std::clamp(std::sqrt(std::pow((x - 16.0f) / 7.0f, 2.0f) + 0.35f * v * v), 0.0f, 1.0f);
-        float spec = Spot(x, y, 13.3f, 14.8f, 2.4f);
+        float shine = Spot(x, y, 13.3f, 14.8f, 2.4f);
         Rgb pale = look.lit ? Mix(look.hue.bright, White(), 0.7f)
                             : Mix(look.hue.dark, RgbOf(205, 205, 210), 0.72f);
         Rgb edge = look.lit ? look.hue.bright : look.hue.dark;
         Rgb c = Mix(pale, edge, std::pow(rim, 3.0f));
         if (look.lit) c = Glowing(c, 0.5f * Spot(x, y, 16.0f, 19.5f, 6.0f));
-        return Mix(c, White(), 0.85f * spec);
+        return Mix(c, White(), 0.85f * shine);
     };
     InFn filament = Union(Union(Capsule(14.3f, 11.5f, 14.6f, 19.5f, 0.42f),
                                 Capsule(17.7f, 11.5f, 17.4f, 19.5f, 0.42f)),

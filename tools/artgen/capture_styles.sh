@@ -20,8 +20,8 @@ wineboot -i >/dev/null 2>&1 || true # a fresh prefix takes a while to set up
 
 styles=("0 8 4" "4 7 4" "5 8 4" "6 2 0" "14 8 4" "22 9 4" "21 0 0" "10 8 4")
 strips=()
-for spec in "${styles[@]}"; do
-    read -r type color mode <<<"$spec"
+for entry in "${styles[@]}"; do
+    read -r type color mode <<<"$entry"
     dir=$work/$type
     mkdir -p "$dir"
     cp "$build/festoon.exe" "$dir/"

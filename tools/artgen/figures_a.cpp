@@ -69,15 +69,15 @@ std::vector<Layer> Bell(Look look) {
         float w = std::max(1.0f, hw(y));
         float u = std::clamp((x - 16.0f) / w, -1.0f, 1.0f);
         float shade = 0.55f + 0.5f * std::cos((u + 0.3f) * kPi / 2.6f);
-        float spec = std::exp(-std::pow((u + 0.5f) / 0.16f, 2.0f)) * (y > 12.5f ? 1.0f : 0.3f);
+        float shine = std::exp(-std::pow((u + 0.5f) / 0.16f, 2.0f)) * (y > 12.5f ? 1.0f : 0.3f);
         if (y > 25.6f) shade *= 0.8f; // the lip
         if (!look.lit) {
             Rgb c = Scale(look.hue.dark, 0.35f + 0.65f * shade);
-            return Mix(c, RgbOf(200, 200, 200), 0.45f * spec);
+            return Mix(c, RgbOf(200, 200, 200), 0.45f * shine);
         }
         Rgb c = Scale(look.hue.bright, 0.62f + 0.4f * shade);
         c = Glowing(c, 0.25f * (1 - std::fabs(u)));
-        return Mix(c, White(), 0.9f * spec);
+        return Mix(c, White(), 0.9f * shine);
     };
     ColFn gold = [=](float x, float y) {
         float s = SphereShade(x, y, 16.0f, 29.4f, 2.2f, 2.1f);
@@ -141,14 +141,14 @@ std::vector<Layer> CandyCane(Look look) {
         float total = p.Length();
         bool stripe = std::fmod(total - h.s + 0.9f * h.d + 40.0f, 5.0f) < 2.2f;
         float shade = 1.0f - 0.38f * (across + 0.25f) * (across + 0.25f);
-        float spec = std::exp(-std::pow((across + 0.4f) / 0.22f, 2.0f));
+        float shine = std::exp(-std::pow((across + 0.4f) / 0.22f, 2.0f));
         Rgb c;
         if (look.lit)
             c = stripe ? stripeLit : RgbOf(255, 255, 250);
         else
             c = stripe ? stripeDark : RgbOf(165, 165, 160);
         c = Scale(c, shade);
-        return Mix(c, White(), (look.lit ? 0.7f : 0.3f) * spec);
+        return Mix(c, White(), (look.lit ? 0.7f : 0.3f) * shine);
     };
     return {{shape, col}};
 }

@@ -64,11 +64,11 @@ std::vector<Layer> Pepper(int kind, bool lit) {
         float r = 4.4f + (0.7f - 4.4f) * h.t;
         float across = std::clamp(h.d / r, -1.0f, 1.0f);
         float shade = 1.0f - 0.45f * (across + 0.2f) * (across + 0.2f);
-        float spec =
+        float shine =
             std::exp(-std::pow((across + 0.45f) / 0.2f, 2.0f)) * (h.t < 0.8f ? 1.0f : 0.3f);
         Rgb c =
             lit ? Scale(hue.bright, 0.65f + 0.35f * shade) : Scale(hue.dark, 0.45f + 0.6f * shade);
-        return Mix(c, lit ? White() : RgbOf(190, 190, 190), (lit ? 0.8f : 0.35f) * spec);
+        return Mix(c, lit ? White() : RgbOf(190, 190, 190), (lit ? 0.8f : 0.35f) * shine);
     };
     Rgb stemLit = kind == 2 ? RgbOf(150, 170, 40) : RgbOf(40, 170, 40);
     Rgb stemDark = kind == 2 ? RgbOf(70, 80, 15) : RgbOf(10, 80, 10);
@@ -203,11 +203,11 @@ ColFn Berry(bool lit, std::vector<std::pair<float, float>> at) {
             }
         }
         float s = SphereShade(x, y, bx, by, 2.1f, 2.1f);
-        float spec = Spot(x, y, bx - 0.8f, by - 0.8f, 0.9f);
+        float shine = Spot(x, y, bx - 0.8f, by - 0.8f, 0.9f);
         Rgb c = lit ? Scale(RgbOf(255, 30, 30), 0.75f + 0.3f * s)
                     : Scale(RgbOf(125, 0, 0), 0.5f + 0.5f * s);
         if (best > 1.3f * 1.3f) c = Scale(c, 0.6f); // each berry's own rim
-        return Mix(c, lit ? White() : RgbOf(200, 150, 150), (lit ? 0.9f : 0.4f) * spec);
+        return Mix(c, lit ? White() : RgbOf(200, 150, 150), (lit ? 0.9f : 0.4f) * shine);
     };
 }
 
