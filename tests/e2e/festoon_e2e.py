@@ -10,6 +10,8 @@ started. Standard library only.
 Environment: FESTOON_WIN_BUILD is the Windows build folder (festoon.exe and
 festoon_driver.exe); FESTOON_E2E_PREFIX is the shared Wine prefix, made once per test
 run by `festoon_e2e.py setup-prefix` and torn down by `festoon_e2e.py cleanup-prefix`.
+When a session fails, a screenshot and the window list are saved to a folder whose
+path is printed; FESTOON_E2E_KEEP=1 keeps each session's temporary folder too.
 """
 
 import os
