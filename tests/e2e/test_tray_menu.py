@@ -19,6 +19,9 @@ EXPECTED = [
 class TrayMenu(unittest.TestCase):
     def test_right_click_shows_the_menu(self):
         with fe.Session(ini={"Settings": fe.QUIET_SETTINGS}) as session:
+            # The main window exists before the icon is added; start-up is over once
+            # the string has taken a step.
+            session.wait_started()
             session.xdotool("mousemove", *TRAY_POINT, "click", 3)
             items = session.wait_for(session.menu_items, timeout=10)
             self.assertIsNotNone(items, "no popup menu opened")
