@@ -160,8 +160,9 @@ int MessageLoop() {
         }
         CheckActivity();
         IdleWork();
-        const DWORD wait = festoon::IdleWaitMs(gSettings.IdleProcess != 0, gLights.lastStepTick,
-                                               festoon::StepInterval(gSettings.Rate), GetTickCount());
+        const DWORD wait = festoon::IdleWaitMs(
+            gSettings.IdleProcess != 0, gSettings.ScreenSaver != 0, gLights.lastStepTick,
+            festoon::StepInterval(gSettings.Rate), GetTickCount());
         MsgWaitForMultipleObjectsEx(0, nullptr, wait, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
     }
 }

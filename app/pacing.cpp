@@ -5,15 +5,16 @@
 
 namespace festoon {
 
-std::uint32_t IdleWaitMs(bool idleProcess, std::uint32_t lastStepTick, std::uint32_t stepInterval,
-                         std::uint32_t now) {
-    if (!idleProcess) return kActivityPollMs;
+std::uint32_t IdleWaitMs(bool idleProcess, bool activityPoll, std::uint32_t lastStepTick,
+                         std::uint32_t stepInterval, std::uint32_t now) {
+    const std::uint32_t cap = activityPoll ? kActivityPollMs : kWaitForever;
+    if (!idleProcess) return cap;
     if (lastStepTick == 0) return 0;
     const std::uint32_t elapsed = now - lastStepTick;
     // The gate opens once elapsed exceeds the interval, i.e. at interval + 1.
     if (elapsed > stepInterval) return 0;
     const std::uint32_t left = stepInterval + 1 - elapsed;
-    return left < kActivityPollMs ? left : kActivityPollMs;
+    return left < cap ? left : cap;
 }
 
 } // namespace festoon

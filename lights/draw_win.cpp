@@ -7,6 +7,7 @@
 #include "app/resource_count_win.h"
 #include "lights/layout.h"
 #include "lights/lights_win.h"
+#include "lights/sprites_win.h"
 #include "saver/saver_win.h"
 #include "shell/owntaskbar_win.h"
 
@@ -36,43 +37,55 @@ festoon::Strip StripNow() {
                                  gSettings.OwnWindow != 0, SaverWindow() != nullptr);
 }
 
-HICON IconOf(const festoon::Bulb& b) {
-    return static_cast<HICON>(const_cast<void*>(b.icon[b.lit ? 1 : 0]));
-}
+// The string's mask and colours, assembled in memory at every draw, and a
+// copy of the screen for the flicker-free path. Kept between draws (memory
+// DCs are costly to make) and freed at exit.
+Dib32 gMaskStrip;
+Dib32 gColorStrip;
+Dib32 gWorkStrip;
 
-void DrawIcons(HDC hdc, int x0, int y0) {
-    for (const festoon::Bulb& b : gLights.bulbs) {
-        HICON icon = IconOf(b);
-        if (icon)
-            DrawIconEx(hdc, x0 + b.x, y0 + b.y, icon, festoon::kBulbSize, festoon::kBulbSize, 0,
-                       nullptr, DI_NORMAL);
-    }
-}
-
-// Composes the strip off screen and copies it back in one piece. The strip is
-// first copied from the screen, since the icons are laid over what is there.
-void DrawFlickerFree(HDC hdc, const festoon::Strip& strip) {
-    if (strip.width <= 0) return;
-    MemoryDC mem(hdc);
-    GdiObject bitmap(CreateCompatibleBitmap(hdc, strip.width, festoon::kBulbSize));
-    if (mem.get() == nullptr || bitmap.get() == nullptr) return;
-    Selection sel(mem.get(), bitmap.get());
-    BitBlt(mem.get(), 0, 0, strip.width, festoon::kBulbSize, hdc, strip.x0, strip.y0, SRCCOPY);
-    DrawIcons(mem.get(), 0, 0);
-    BitBlt(hdc, strip.x0, strip.y0, strip.width, festoon::kBulbSize, mem.get(), 0, 0, SRCCOPY);
+int EnsureStripBuffers(int width) {
+    if (gWorkStrip.width == width) return 1;
+    if (gMaskStrip.Create(width) && gColorStrip.Create(width) && gWorkStrip.Create(width)) return 1;
+    FreeStringDrawing();
+    return 0;
 }
 
 } // namespace
 
 void DrawTheString() {
-    if (!gLights.built) return;
+    if (!gLights.built || gLights.Count() == 0) return;
     const festoon::Strip strip = StripNow();
     WindowDC dc(DrawTarget());
-    if (dc.get() == nullptr) return;
-    if (gSettings.NoFlicker)
-        DrawFlickerFree(dc.get(), strip);
-    else
-        DrawIcons(dc.get(), strip.x0, strip.y0);
+    HDC hdc = dc.get();
+    const int full = gLights.Count() * festoon::kBulbSize;
+    if (hdc == nullptr || !EnsureStripBuffers(full)) return;
+    ComposeBulbs(gMaskStrip, gColorStrip);
+    HDC mask = gMaskStrip.dc;
+    HDC colors = gColorStrip.dc;
+    const int h = festoon::kBulbSize;
+
+    if (gSettings.NoFlicker) {
+        // Copy what the screen shows in the strip, lay the bulbs over it in
+        // memory and put the strip back in one piece: the screen never shows
+        // a half-drawn string.
+        if (strip.width <= 0) return;
+        HDC work = gWorkStrip.dc;
+        BitBlt(work, 0, 0, strip.width, h, hdc, strip.x0, strip.y0, SRCCOPY);
+        BitBlt(work, 0, 0, strip.width, h, mask, 0, 0, SRCAND);
+        BitBlt(work, 0, 0, strip.width, h, colors, 0, 0, SRCPAINT);
+        BitBlt(hdc, strip.x0, strip.y0, strip.width, h, work, 0, 0, SRCCOPY);
+    } else {
+        // Every bulb straight through its mask onto the screen.
+        BitBlt(hdc, strip.x0, strip.y0, full, h, mask, 0, 0, SRCAND);
+        BitBlt(hdc, strip.x0, strip.y0, full, h, colors, 0, 0, SRCPAINT);
+    }
+}
+
+void FreeStringDrawing() {
+    gMaskStrip.Free();
+    gColorStrip.Free();
+    gWorkStrip.Free();
 }
 
 void RepaintDesktop() {

@@ -1,43 +1,26 @@
 // Icons, stepping and the animation timer of the light string.
 //
-// Each build loads the icons it names into a fresh set (one handle per
-// distinct name) and only then destroys the previous build's set, so timed
-// style changes running for hours hold no more icons than one build needs.
+// Each build loads the icons it names into a fresh sprite sheet (one cell per
+// distinct name) and only then frees the previous build's sheet, so timed
+// style changes running for hours hold no more than one build needs.
 #include "lights/lights_win.h"
 
-#include <cstring>
-#include <vector>
+#include <memory>
 
 #include "app/globals_win.h"
 #include "app/resource_count_win.h"
 #include "lights/flashing.h"
+#include "lights/sprites_win.h"
 #include "saver/saver_win.h"
 
 namespace {
 
-struct NamedIcon {
-    char name[festoon::kIconNameSize];
-    HICON icon;
-};
-
-std::vector<NamedIcon> gIconSet; // icons of the current build
+std::unique_ptr<SpriteSheet> gSheet; // pictures of the current build
 long gBuilds;
 long gSteps;
 
 festoon::IconHandle LoadForBuild(void* context, const char* name) {
-    auto* set = static_cast<std::vector<NamedIcon>*>(context);
-    for (const NamedIcon& n : *set)
-        if (lstrcmpiA(n.name, name) == 0) return n.icon;
-    NamedIcon n = {};
-    lstrcpynA(n.name, name, sizeof n.name);
-    n.icon = LoadCountedIcon(name, festoon::kBulbSize);
-    set->push_back(n);
-    return n.icon;
-}
-
-void DestroySet(std::vector<NamedIcon>& set) {
-    for (NamedIcon& n : set) DestroyCountedIcon(n.icon);
-    set.clear();
+    return static_cast<SpriteSheet*>(context)->Load(name);
 }
 
 void UpdateKeyLights() {
@@ -55,19 +38,27 @@ void InitLightString(int screenWidth) {
 }
 
 void BuildTheString() {
-    std::vector<NamedIcon> fresh;
+    auto fresh = std::make_unique<SpriteSheet>();
     festoon::IconLoader loader;
     loader.load = LoadForBuild;
-    loader.context = &fresh;
+    loader.context = fresh.get();
     festoon::BuildString(gLights, gSettings, loader);
-    DestroySet(gIconSet);
-    gIconSet.swap(fresh);
+    fresh->Finish();
+    gSheet = std::move(fresh);
     ++gBuilds;
 }
 
 void FreeStringIcons() {
     for (festoon::Bulb& b : gLights.bulbs) b.icon[0] = b.icon[1] = nullptr;
-    DestroySet(gIconSet);
+    gSheet.reset();
+    FreeStringDrawing();
+}
+
+void ComposeBulbs(Dib32& maskStrip, Dib32& colorStrip) {
+    if (!gSheet) return;
+    GdiFlush(); // the previous draw may still be reading the strips
+    for (const festoon::Bulb& b : gLights.bulbs)
+        gSheet->CopyCell(maskStrip, colorStrip, b.x, static_cast<const Sprite*>(b.icon[b.lit ? 1 : 0]));
 }
 
 void StartAnimationTimer() {

@@ -43,12 +43,20 @@ TEST(WorkAreaRule, OwnTaskbarAndSaverStartAtTheCorner) {
 }
 
 TEST(Pacing, SleepsUntilTheNextGatedStep) {
-    using festoon::IdleWaitMs;
-    EXPECT_EQ(IdleWaitMs(false, 5000, 220, 5001), festoon::kActivityPollMs);
-    EXPECT_EQ(IdleWaitMs(true, 0, 220, 5000), 0u) << "the gate has not started";
-    EXPECT_EQ(IdleWaitMs(true, 5000, 220, 5000), 100u) << "capped by the activity poll";
-    EXPECT_EQ(IdleWaitMs(true, 5000, 220, 5150), 71u) << "the gate opens at 221 ms";
-    EXPECT_EQ(IdleWaitMs(true, 5000, 220, 5220), 1u);
-    EXPECT_EQ(IdleWaitMs(true, 5000, 220, 5221), 0u);
-    EXPECT_EQ(IdleWaitMs(true, 0xFFFFFFF0u, 220, 0x80u), 77u) << "across the wrap";
+    auto wait = [](bool idle, std::uint32_t last, std::uint32_t interval, std::uint32_t now) {
+        return festoon::IdleWaitMs(idle, true, last, interval, now);
+    };
+    EXPECT_EQ(wait(false, 5000, 220, 5001), festoon::kActivityPollMs);
+    EXPECT_EQ(wait(true, 0, 220, 5000), 0u) << "the gate has not started";
+    EXPECT_EQ(wait(true, 5000, 220, 5000), 100u) << "capped by the activity poll";
+    EXPECT_EQ(wait(true, 5000, 220, 5150), 71u) << "the gate opens at 221 ms";
+    EXPECT_EQ(wait(true, 5000, 220, 5220), 1u);
+    EXPECT_EQ(wait(true, 5000, 220, 5221), 0u);
+    EXPECT_EQ(wait(true, 0xFFFFFFF0u, 220, 0x80u), 77u) << "across the wrap";
+}
+
+TEST(Pacing, WithoutTheSaverNothingNeedsPolling) {
+    EXPECT_EQ(festoon::IdleWaitMs(false, false, 5000, 220, 5001), festoon::kWaitForever);
+    EXPECT_EQ(festoon::IdleWaitMs(true, false, 5000, 1200, 5000), 1201u);
+    EXPECT_EQ(festoon::IdleWaitMs(true, false, 5000, 1200, 6300), 0u);
 }

@@ -1,0 +1,64 @@
+// The pictures of one build of the string, prepared for fast drawing.
+//
+// DrawIconEx is slow on some systems (tens of microseconds per call under
+// Wine, where it sets up scratch bitmaps every time), and the string draws
+// every bulb at every step. So each build renders every distinct icon it uses
+// once into two strips, a mask and a colour image. A draw then assembles the
+// whole string's mask and colours in memory (plain row copies) and lays them
+// on the screen with two large BitBlts (AND the mask, OR the colours): the
+// same picture as every icon drawn through its mask, at a fraction of the cost.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "lights/styles.h"
+
+// A 32-bit top-down DIB section, 32 rows high, selected into its own memory
+// DC, with its pixels reachable directly.
+struct Dib32 {
+    HDC dc = nullptr;
+    HBITMAP bmp = nullptr;
+    HGDIOBJ old = nullptr;
+    DWORD* bits = nullptr;
+    int width = 0;
+
+    int Create(int w); // 1 on success; frees what it had first
+    void Free();
+};
+
+struct Sprite {
+    int index; // cell of the strips, 32 pixels per cell
+};
+
+class SpriteSheet {
+  public:
+    SpriteSheet() = default;
+    ~SpriteSheet();
+    SpriteSheet(const SpriteSheet&) = delete;
+    SpriteSheet& operator=(const SpriteSheet&) = delete;
+
+    // Loads the named icon once per sheet (names compare without case).
+    // Returns null when there is no such icon: such a bulb draws nothing.
+    const Sprite* Load(const char* name);
+    // Renders every loaded icon into the strips and frees the icons.
+    // Returns 1 on success; on failure the sheet draws nothing.
+    int Finish();
+    // Copies a sprite's mask and colour cells to x of two strips; a null
+    // sprite leaves a clear cell (white mask, black colour).
+    void CopyCell(Dib32& mask, Dib32& colors, int x, const Sprite* sprite) const;
+
+  private:
+    struct Entry {
+        char name[festoon::kIconNameSize];
+        HICON icon;
+        Sprite sprite;
+    };
+
+    std::vector<std::unique_ptr<Entry>> entries_;
+    int cells_ = 0;
+    Dib32 color_;
+    Dib32 mask_;
+};
