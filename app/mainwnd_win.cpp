@@ -30,6 +30,7 @@ enum TestHookOp {
     kHookBuilds = 5,
     kHookSteps = 6,
     kHookTimeDraws = 7, // draws the string lParam times, returns the total in microseconds
+    kHookRunSteps = 8,  // makes lParam ungated animation steps at once
 };
 
 LRESULT TimeDraws(LPARAM count) {
@@ -63,6 +64,9 @@ LRESULT OnTestHook(WPARAM op, LPARAM arg) {
         return StringSteps();
     case kHookTimeDraws:
         return TimeDraws(arg);
+    case kHookRunSteps:
+        for (LPARAM i = 0; i < arg; ++i) StepLights(false);
+        return StringSteps();
     default:
         return 0;
     }

@@ -1,0 +1,64 @@
+"""Helpers for the light-string tests: where the bulbs are on a capture, and the
+settings that make a string hold still."""
+
+import festoon_e2e as fe
+
+CELL = 32
+WIRE_ROWS = range(0, 7)      # the strand: enters at the top corners, sags to row 6
+BULB_ROWS = range(10, 32)    # below the socket: the bulb or figure
+
+# Further test hook queries (beside those festoon_e2e names).
+HOOK_TIME_DRAWS = 7
+HOOK_RUN_STEPS = 8
+
+WM_TIMER = 0x0113
+
+
+def settings(**values):
+    """A garland.ini dict: quiet start-up plus the given Settings keys."""
+    merged = dict(fe.QUIET_SETTINGS)
+    merged.update(values)
+    return {"Settings": {k: str(v) for k, v in merged.items()}}
+
+
+def background(image):
+    """The desktop colour, read well below the string."""
+    return image.pixel(image.width // 2, image.height // 2)
+
+
+def cell_pixels(image, index, rows):
+    x0 = index * CELL
+    return [image.pixel(x, y) for y in rows for x in range(x0, min(x0 + CELL, image.width))]
+
+
+def count_unlike(pixels, color):
+    return sum(1 for p in pixels if p != color)
+
+
+def has_wire(image, index, bg):
+    return count_unlike(cell_pixels(image, index, WIRE_ROWS), bg) >= 20
+
+
+def has_bulb(image, index, bg):
+    return count_unlike(cell_pixels(image, index, BULB_ROWS), bg) >= 40
+
+
+def strip(image, width=None):
+    return image.crop(0, 0, width or image.width, CELL)
+
+
+def step_once(session):
+    """Makes exactly one animation step through the timer message and returns the
+    step count after it."""
+    session.driver_ok("send", fe.MAIN_CLASS, "WM_TIMER", 5, 0)
+    return session.test_hook(fe.HOOK_ANIMATION_STEPS)
+
+
+def capture_between_steps(session, attempts=8):
+    """A capture taken while no timer step happened; returns (image, step count)."""
+    for _ in range(attempts):
+        before = session.test_hook(fe.HOOK_ANIMATION_STEPS)
+        image = session.capture()
+        if session.test_hook(fe.HOOK_ANIMATION_STEPS) == before:
+            return image, before
+    raise fe.E2EError("the timer stepped during every capture")
