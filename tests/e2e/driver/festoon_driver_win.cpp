@@ -4,6 +4,7 @@
 // capture the screen. Every subcommand prints plain text and exits 0 on success,
 // 1 when the thing asked for is not there and 2 on a usage error.
 #include <windows.h>
+#include <shellapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -186,6 +187,19 @@ int CmdSendRegistered(int argc, char** argv) {
     }
     std::printf("%lld\n", static_cast<long long>(static_cast<LONG_PTR>(result)));
     return kOk;
+}
+
+// Takes a window's tray icon away, as a restarting shell forgets every icon.
+int CmdTrayDelete(int argc, char** argv) {
+    long long id = 0;
+    if (argc < 2 || !ParseNumber(argv[1], &id)) return kUsage;
+    HWND hwnd = ResolveTarget(argv[0]);
+    if (!hwnd) return kNotFound;
+    NOTIFYICONDATAA nid = {};
+    nid.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    nid.hWnd = hwnd;
+    nid.uID = static_cast<UINT>(id);
+    return Shell_NotifyIconA(NIM_DELETE, &nid) ? kOk : kNotFound;
 }
 
 std::string ClassOf(HWND hwnd) {
@@ -513,7 +527,8 @@ int Usage() {
                "  capture FILE.bmp [X Y W H]          screen capture\n"
                "  click X Y [right]                   mouse click through SendInput\n"
                "  press-button DIALOG TEXT            BM_CLICK a dialog's button\n"
-               "  render-icon EXE NAME SIZE R G B FILE.bmp [LOADSIZE]\n",
+               "  render-icon EXE NAME SIZE R G B FILE.bmp [LOADSIZE]\n"
+               "  tray-delete HWND|CLASS ID           remove that window's tray icon\n",
                stderr);
     return kUsage;
 }
@@ -554,6 +569,7 @@ constexpr Command kCommands[] = {
     {"click", CmdClick},
     {"press-button", CmdPressButton},
     {"render-icon", CmdRenderIcon},
+    {"tray-delete", CmdTrayDelete},
 };
 
 } // namespace
