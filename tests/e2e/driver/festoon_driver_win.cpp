@@ -147,6 +147,18 @@ int CmdWait(int argc, char** argv, bool untilGone) {
     }
 }
 
+// SendMessage with a timeout, so that a hung or busy program cannot hang the test
+// run with it; prints the result.
+int SendAndPrint(HWND hwnd, UINT message, long long wParam, long long lParam) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutA(hwnd, message, static_cast<WPARAM>(wParam),
+                             static_cast<LPARAM>(lParam), SMTO_NORMAL, 10000, &result)) {
+        return kNotFound;
+    }
+    std::printf("%lld\n", static_cast<long long>(static_cast<LONG_PTR>(result)));
+    return kOk;
+}
+
 int CmdMessage(int argc, char** argv, bool send) {
     UINT message = 0;
     long long wParam = 0, lParam = 0;
@@ -161,14 +173,7 @@ int CmdMessage(int argc, char** argv, bool send) {
                    ? kOk
                    : kNotFound;
     }
-    // A timeout keeps a hung or busy program from hanging the test run with it.
-    DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(hwnd, message, static_cast<WPARAM>(wParam),
-                             static_cast<LPARAM>(lParam), SMTO_NORMAL, 10000, &result)) {
-        return kNotFound;
-    }
-    std::printf("%lld\n", static_cast<long long>(static_cast<LONG_PTR>(result)));
-    return kOk;
+    return SendAndPrint(hwnd, message, wParam, lParam);
 }
 
 int CmdSendRegistered(int argc, char** argv) {
@@ -180,13 +185,7 @@ int CmdSendRegistered(int argc, char** argv) {
     if (!hwnd) return kNotFound;
     UINT message = RegisterWindowMessageA(argv[1]);
     if (!message) return kNotFound;
-    DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(hwnd, message, static_cast<WPARAM>(wParam),
-                             static_cast<LPARAM>(lParam), SMTO_NORMAL, 10000, &result)) {
-        return kNotFound;
-    }
-    std::printf("%lld\n", static_cast<long long>(static_cast<LONG_PTR>(result)));
-    return kOk;
+    return SendAndPrint(hwnd, message, wParam, lParam);
 }
 
 // Takes a window's tray icon away, as a restarting shell forgets every icon.
