@@ -146,7 +146,7 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
         return 1;
     case WM_DESTROY:
         PostQuitMessage(0);
-        InvalidateRect(gDesktop, nullptr, TRUE);
+        RepaintDesktop(); // the desktop shows without the bulbs again
         return 1;
     case WM_PAINT:
         OnPaint(hwnd);

@@ -51,6 +51,32 @@ int EnsureStripBuffers(int width) {
     return 0;
 }
 
+const char kWipeClass[] = "festoonWipe";
+
+// Not every desktop repaints pixels that another program drew on it when it is
+// merely invalidated (Wine's virtual desktop often keeps them). Covering the
+// string's band with a window that paints nothing and taking it away again
+// makes the system redraw whatever lies beneath, on every desktop.
+void UncoverStrip() {
+    static ATOM atom = 0;
+    if (atom == 0) {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = DefWindowProcA;
+        wc.hInstance = gInstance;
+        wc.lpszClassName = kWipeClass;
+        atom = RegisterClassA(&wc);
+        if (atom == 0) return;
+    }
+    const festoon::Strip strip = StripNow();
+    const int height = (strip.y0 > 0 ? strip.y0 : 0) + festoon::kBulbSize;
+    HWND cover = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kWipeClass,
+                                 "", WS_POPUP, 0, 0, GetSystemMetrics(SM_CXSCREEN), height,
+                                 nullptr, nullptr, gInstance, nullptr);
+    if (cover == nullptr) return;
+    ShowWindow(cover, SW_SHOWNOACTIVATE);
+    DestroyWindow(cover);
+}
+
 } // namespace
 
 void DrawTheString() {
@@ -91,12 +117,9 @@ void FreeStringDrawing() {
 void RepaintDesktop() {
     InvalidateRect(gDesktop, nullptr, TRUE);
     InvalidateRect(GetDesktopWindow(), nullptr, TRUE);
-    // Some desktops ignore a whole-window invalidation of the desktop; naming
-    // the screen rectangle outright makes them erase it.
-    RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    InvalidateRect(GetDesktopWindow(), &screen, TRUE);
     UpdateWindow(gDesktop);
     UpdateWindow(GetDesktopWindow());
+    UncoverStrip();
 }
 
 void RepaintSystemTaskbar() {

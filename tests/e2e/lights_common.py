@@ -1,6 +1,8 @@
 """Helpers for the light-string tests: where the bulbs are on a capture, and the
 settings that make a string hold still."""
 
+import time
+
 import festoon_e2e as fe
 
 CELL = 32
@@ -62,3 +64,19 @@ def capture_between_steps(session, attempts=8):
         if session.test_hook(fe.HOOK_ANIMATION_STEPS) == before:
             return image, before
     raise fe.E2EError("the timer stepped during every capture")
+
+
+def capture_after_step(session, settle=0.5, attempts=6):
+    """A capture taken `settle` seconds after a timer step, with no further step in
+    between: whatever that step asked of other windows (a desktop repaint) is done."""
+    for _ in range(attempts):
+        steps = session.test_hook(fe.HOOK_ANIMATION_STEPS)
+        if not session.wait_for(lambda: session.test_hook(fe.HOOK_ANIMATION_STEPS) > steps,
+                                timeout=10, interval=0.05):
+            break
+        after = session.test_hook(fe.HOOK_ANIMATION_STEPS)
+        time.sleep(settle)
+        image = session.capture()
+        if session.test_hook(fe.HOOK_ANIMATION_STEPS) == after:
+            return image
+    raise fe.E2EError("could not capture between two timer steps")

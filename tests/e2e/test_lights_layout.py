@@ -32,6 +32,23 @@ class Layout(unittest.TestCase):
     def test_more_lights_fills_every_position(self):
         self.check_layout(0)
 
+    def test_bulbs_vanish_when_the_program_ends(self):
+        with fe.Session(ini=lc.settings(Mode=0, NotSoMany=0)) as s:
+            s.wait_started()
+            # Something else keeps the desktop open after Festoon is gone.
+            keeper = s.desktop.start([fe.driver_path(), "wait", "NoSuchWindowClass", 60000],
+                                     cwd=s.folder)
+            try:
+                image = s.capture()
+                bg = lc.background(image)
+                self.assertGreater(lc.strip(image).count_unlike(bg), 1000)
+                self.assertEqual(s.close(), 0)
+                wiped = s.wait_for(lambda: lc.strip(s.capture()).count_unlike(bg) == 0, timeout=5)
+                self.assertTrue(wiped, "bulbs left on the desktop after exit")
+            finally:
+                keeper.kill()
+                keeper.wait()
+
 
 if __name__ == "__main__":
     unittest.main()
