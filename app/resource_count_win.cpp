@@ -12,7 +12,8 @@ void CountReleased(ResourceKind kind) { --gLive[kind]; }
 long LiveCount(ResourceKind kind) { return gLive[kind]; }
 
 HICON LoadCountedIcon(const char* name, int size) {
-    HICON icon = static_cast<HICON>(LoadImageA(gInstance, name, IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+    HICON icon =
+        static_cast<HICON>(LoadImageA(gInstance, name, IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
     if (icon) CountAcquired(kResIcon);
     return icon;
 }
@@ -26,13 +27,6 @@ WindowDC::WindowDC(HWND hwnd) : hwnd_(hwnd), hdc_(GetDC(hwnd)) {
 }
 WindowDC::~WindowDC() {
     if (hdc_ && ReleaseDC(hwnd_, hdc_)) CountReleased(kResDc);
-}
-
-MemoryDC::MemoryDC(HDC like) : hdc_(like ? CreateCompatibleDC(like) : nullptr) {
-    if (hdc_) CountAcquired(kResDc);
-}
-MemoryDC::~MemoryDC() {
-    if (hdc_ && DeleteDC(hdc_)) CountReleased(kResDc);
 }
 
 GdiObject::GdiObject(HGDIOBJ obj) : obj_(obj) {

@@ -29,19 +29,6 @@ class WindowDC {
     HDC hdc_;
 };
 
-// A memory DC compatible with another DC.
-class MemoryDC {
-  public:
-    explicit MemoryDC(HDC like);
-    ~MemoryDC();
-    MemoryDC(const MemoryDC&) = delete;
-    MemoryDC& operator=(const MemoryDC&) = delete;
-    HDC get() const { return hdc_; }
-
-  private:
-    HDC hdc_;
-};
-
 // Owns a created GDI object (pen, brush, bitmap, font) and deletes it.
 class GdiObject {
   public:
@@ -58,7 +45,8 @@ class GdiObject {
 // Selects an object into a DC for the holder's lifetime.
 class Selection {
   public:
-    Selection(HDC hdc, HGDIOBJ obj) : hdc_(hdc), old_(hdc && obj ? SelectObject(hdc, obj) : nullptr) {}
+    Selection(HDC hdc, HGDIOBJ obj)
+        : hdc_(hdc), old_(hdc && obj ? SelectObject(hdc, obj) : nullptr) {}
     ~Selection() {
         if (old_) SelectObject(hdc_, old_);
     }

@@ -8,10 +8,8 @@
 #include <memory>
 
 #include "app/globals_win.h"
-#include "app/resource_count_win.h"
 #include "lights/flashing.h"
 #include "lights/sprites_win.h"
-#include "saver/saver_win.h"
 
 namespace {
 
@@ -58,11 +56,13 @@ void ComposeBulbs(Dib32& maskStrip, Dib32& colorStrip) {
     if (!gSheet) return;
     GdiFlush(); // the previous draw may still be reading the strips
     for (const festoon::Bulb& b : gLights.bulbs)
-        gSheet->CopyCell(maskStrip, colorStrip, b.x, static_cast<const Sprite*>(b.icon[b.lit ? 1 : 0]));
+        gSheet->CopyCell(maskStrip, colorStrip, b.x,
+                         static_cast<const Sprite*>(b.icon[b.lit ? 1 : 0]));
 }
 
 void StartAnimationTimer() {
-    SetTimer(gMainWnd, kAnimationTimer, festoon::TimerInterval(gSettings.Rate, gSettings.Mode), nullptr);
+    SetTimer(gMainWnd, kAnimationTimer, festoon::TimerInterval(gSettings.Rate, gSettings.Mode),
+             nullptr);
 }
 
 void StopAnimationTimer() { KillTimer(gMainWnd, kAnimationTimer); }
