@@ -24,8 +24,8 @@ extern HWND gAboutWnd;
 extern festoon::Settings gSettings;
 extern festoon::LightString gLights;
 
-extern const char kAppTitle[];        // "Festoon v2.21", every message box caption
-extern const char kMainClass[];       // "festoonWClass"
+extern const char kAppTitle[];  // "Festoon v2.21", every message box caption
+extern const char kMainClass[]; // "festoonWClass"
 
 // Operations of the application shell used across the program.
 void ApplyOwnTaskbarSetting();

@@ -85,7 +85,8 @@ void OnTimer() {
     // work of the main loop is starved, so the timer keeps the string going.
     if (!gSettings.IdleProcess || gOptionsOpen || gAboutOpen) {
         StepLights(false);
-        if (gSettings.ScreenSaver && SaverWindow() == nullptr && ScreenSaverDue()) StartScreenSaver();
+        if (gSettings.ScreenSaver && SaverWindow() == nullptr && ScreenSaverDue())
+            StartScreenSaver();
     }
 }
 

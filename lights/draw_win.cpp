@@ -15,8 +15,12 @@ namespace {
 
 const COLORREF kBackColors[7] = {
     0, // 0: the desktop's system colour, looked up when used
-    RGB(0, 0, 0),     RGB(127, 127, 127), RGB(192, 192, 192),
-    RGB(255, 255, 255), RGB(0, 0, 127),   RGB(0, 0, 255),
+    RGB(0, 0, 0),
+    RGB(127, 127, 127),
+    RGB(192, 192, 192),
+    RGB(255, 255, 255),
+    RGB(0, 0, 127),
+    RGB(0, 0, 255),
 };
 
 HBRUSH gBarBrush; // class background of the own taskbar
@@ -71,8 +75,8 @@ void UncoverStrip() {
     const festoon::Strip strip = StripNow();
     const int height = (strip.y0 > 0 ? strip.y0 : 0) + festoon::kBulbSize;
     HWND cover = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kWipeClass,
-                                 "", WS_POPUP, 0, 0, GetSystemMetrics(SM_CXSCREEN), height,
-                                 nullptr, nullptr, gInstance, nullptr);
+                                 "", WS_POPUP, 0, 0, GetSystemMetrics(SM_CXSCREEN), height, nullptr,
+                                 nullptr, gInstance, nullptr);
     if (cover == nullptr) return;
     ShowWindow(cover, SW_SHOWNOACTIVATE);
     DestroyWindow(cover);
@@ -139,7 +143,8 @@ void ApplyBackgroundColor() {
     HWND bar = OwnTaskbar();
     if (bar == nullptr) return;
     // Only 0-6 name a colour; anything else stored in the file shows as 0.
-    const int index = (gSettings.BackColor >= 1 && gSettings.BackColor <= 6) ? gSettings.BackColor : 0;
+    const int index =
+        (gSettings.BackColor >= 1 && gSettings.BackColor <= 6) ? gSettings.BackColor : 0;
     const COLORREF colour = index == 0 ? GetSysColor(COLOR_BACKGROUND) : kBackColors[index];
     HBRUSH brush = CreateSolidBrush(colour);
     if (brush == nullptr) return;

@@ -8,9 +8,9 @@ namespace festoon {
 namespace {
 
 struct RateRow {
-    int timer;      // ms between WM_TIMER steps
-    int step;       // ms between idle-path steps
-    int flashBase;  // flash interval = base + R(spread)
+    int timer;     // ms between WM_TIMER steps
+    int step;      // ms between idle-path steps
+    int flashBase; // flash interval = base + R(spread)
     int flashSpread;
 };
 
@@ -146,8 +146,7 @@ bool StyleChangeDue(const LightString& s, const Settings& st, std::uint32_t now)
 void ApplyKeyLights(const LightString& s, unsigned char keys[256]) {
     // Virtual-key codes of the three lock keys, in bulb order.
     static const int kLockKeys[3] = {0x90 /*NUMLOCK*/, 0x14 /*CAPITAL*/, 0x91 /*SCROLL*/};
-    for (int i = 0; i < 3 && i < s.Count(); ++i)
-        keys[kLockKeys[i]] = s.bulbs[i].lit ? 0x81 : 0x00;
+    for (int i = 0; i < 3 && i < s.Count(); ++i) keys[kLockKeys[i]] = s.bulbs[i].lit ? 0x81 : 0x00;
 }
 
 } // namespace festoon

@@ -7,7 +7,14 @@
 
 namespace festoon {
 
-enum Mode { kModeNone = 0, kModeRandom, kModeAllTogether, kModeChase, kModeAlternating, kModeSomeFlash };
+enum Mode {
+    kModeNone = 0,
+    kModeRandom,
+    kModeAllTogether,
+    kModeChase,
+    kModeAlternating,
+    kModeSomeFlash
+};
 
 // Main-window timer interval for the rate (100 ms in Random mode).
 int TimerInterval(int rate, int mode);

@@ -61,9 +61,12 @@ int NextColorIndex(ColorPattern& p, int color, int style) {
     int index = color;
     if (peppers) {
         // Peppers come in red, yellow and green only.
-        if (index == 2) index = 0;
-        else if (index == 3) index = 2;
-        else if (index == 4) index = 1;
+        if (index == 2)
+            index = 0;
+        else if (index == 3)
+            index = 2;
+        else if (index == 4)
+            index = 1;
     }
     p.alternator = 1 - p.alternator;
     if (peppers) {
@@ -126,4 +129,3 @@ void IconName(int style, int k, int lit, int broken, char* out, std::size_t size
 }
 
 } // namespace festoon
-

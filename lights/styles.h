@@ -6,8 +6,8 @@
 
 namespace festoon {
 
-constexpr int kStyleCount = 25;          // 0..24
-constexpr int kRandomStylePool = 22;     // the random style never picks 22..24
+constexpr int kStyleCount = 25;      // 0..24
+constexpr int kRandomStylePool = 22; // the random style never picks 22..24
 constexpr int kStyleHotPeppers = 15;
 constexpr int kColorRandom = -1;
 constexpr int kColorRedGreen = 7;

@@ -33,15 +33,15 @@
 #define IDB_NOTE 1502
 
 // String table.
-#define IDS_HELP_TOPIC_FIRST 2000   // 2000-2009 help topic names
-#define IDS_HELP_TEXT_FIRST 2500    // 2500-2509 help topic texts
-#define IDS_NO_EVENTS 3000          // "<No calendar events defined>"
-#define IDS_POWER_OFF 3600          // "OFF"; 3601 "ON"
-#define IDS_SAVER_FIRST 3800        // 3800-3806 screen saver effect names
-#define IDS_RATE_FIRST 4000         // 4000-4004 flash rate names
-#define IDS_TRAY_TIP 4500           // "Festoon"
-#define IDS_STYLE_RANDOM 4999       // "Random"; 5000-5024 style names follow
+#define IDS_HELP_TOPIC_FIRST 2000 // 2000-2009 help topic names
+#define IDS_HELP_TEXT_FIRST 2500  // 2500-2509 help topic texts
+#define IDS_NO_EVENTS 3000        // "<No calendar events defined>"
+#define IDS_POWER_OFF 3600        // "OFF"; 3601 "ON"
+#define IDS_SAVER_FIRST 3800      // 3800-3806 screen saver effect names
+#define IDS_RATE_FIRST 4000       // 4000-4004 flash rate names
+#define IDS_TRAY_TIP 4500         // "Festoon"
+#define IDS_STYLE_RANDOM 4999     // "Random"; 5000-5024 style names follow
 #define IDS_STYLE_FIRST 5000
-#define IDS_STYLE_ICON_FIRST 5999   // 5999-6024 names of the style preview icons
-#define IDS_VERSION 9000            // "2.21"
-#define IDS_HOLIDAY_FIRST 14500     // 14500-14504 fixed holiday names
+#define IDS_STYLE_ICON_FIRST 5999 // 5999-6024 names of the style preview icons
+#define IDS_VERSION 9000          // "2.21"
+#define IDS_HOLIDAY_FIRST 14500   // 14500-14504 fixed holiday names

@@ -95,8 +95,8 @@ const struct {
     {"BackColor", &Settings::BackColor},
 };
 
-const char* const kPlacementKeys[4] = {"EventNotify.left", "EventNotify.top",
-                                       "EventNotify.right", "EventNotify.bottom"};
+const char* const kPlacementKeys[4] = {"EventNotify.left", "EventNotify.top", "EventNotify.right",
+                                       "EventNotify.bottom"};
 
 // A stored custom event is the name (up to 31 characters) plus "#MM DD", so
 // it needs more room than the 31 characters of other text keys; reading it
@@ -198,7 +198,8 @@ bool LoadSettings(Settings& s, Profile& profile, bool withPlacement) {
     if (withPlacement) {
         PlacementRect r;
         int* fields[4] = {&r.left, &r.top, &r.right, &r.bottom};
-        for (int i = 0; i < 4; ++i) *fields[i] = profile.GetInt(kSettingsSection, kPlacementKeys[i], 0);
+        for (int i = 0; i < 4; ++i)
+            *fields[i] = profile.GetInt(kSettingsSection, kPlacementKeys[i], 0);
         if (!r.IsEmpty()) s.EventNotify = r;
     }
     return firstRun;
@@ -222,7 +223,8 @@ void SaveSettings(const Settings& s, Profile& profile, bool withPlacement) {
     if (withPlacement) {
         const int values[4] = {s.EventNotify.left, s.EventNotify.top, s.EventNotify.right,
                                s.EventNotify.bottom};
-        for (int i = 0; i < 4; ++i) WriteInt(profile, kSettingsSection, kPlacementKeys[i], values[i]);
+        for (int i = 0; i < 4; ++i)
+            WriteInt(profile, kSettingsSection, kPlacementKeys[i], values[i]);
     }
 }
 

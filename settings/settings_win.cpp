@@ -37,9 +37,7 @@ class IniProfile : public festoon::Profile {
     void WriteString(const char* section, const char* key, const char* value) override {
         if (ok_) WritePrivateProfileStringA(section, key, value, path_);
     }
-    bool Exists() override {
-        return ok_ && GetFileAttributesA(path_) != INVALID_FILE_ATTRIBUTES;
-    }
+    bool Exists() override { return ok_ && GetFileAttributesA(path_) != INVALID_FILE_ATTRIBUTES; }
 
   private:
     char path_[MAX_PATH] = {};
@@ -52,7 +50,8 @@ void LoadSettingsFile() {
     IniProfile profile;
     HWND cal = CalendarWindow();
     festoon::LoadSettings(gSettings, profile, cal != nullptr);
-    if (cal != nullptr && !gSettings.EventNotify.IsEmpty()) ApplyCalendarPlacement(gSettings.EventNotify);
+    if (cal != nullptr && !gSettings.EventNotify.IsEmpty())
+        ApplyCalendarPlacement(gSettings.EventNotify);
 }
 
 void SaveSettingsFile() {

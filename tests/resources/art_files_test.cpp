@@ -19,8 +19,7 @@ namespace {
 
 std::string FileFor(const std::string& name, const char* numberPrefix, const char* ext) {
     std::string lower;
-    for (char c : name)
-        lower += char(std::tolower(static_cast<unsigned char>(c)));
+    for (char c : name) lower += char(std::tolower(static_cast<unsigned char>(c)));
     bool number = lower.find_first_not_of("0123456789") == std::string::npos;
     return std::string(FESTOON_ART_DIR) + "/" + (number ? numberPrefix : "") + lower + ext;
 }
@@ -199,8 +198,7 @@ TEST(BulbIcons, SocketHangsUnderTheWireExceptOnBareWire) {
         bool bare = name == "NOLIGHT";
         int below = 0;
         for (int y = 7; y < 32; ++y)
-            for (int x = 0; x < 32; ++x)
-                below += img->Opaque(x, y);
+            for (int x = 0; x < 32; ++x) below += img->Opaque(x, y);
         if (bare) {
             EXPECT_EQ(below, 0) << "bare wire has nothing below the wire";
             continue;
@@ -215,14 +213,12 @@ TEST(BulbIcons, SocketHangsUnderTheWireExceptOnBareWire) {
         if (name == "MISSING") {
             int hanging = 0;
             for (int y = 10; y < 32; ++y)
-                for (int x = 0; x < 32; ++x)
-                    hanging += img->Opaque(x, y);
+                for (int x = 0; x < 32; ++x) hanging += img->Opaque(x, y);
             EXPECT_EQ(hanging, 0) << "an empty socket holds no bulb";
         } else {
             int figure = 0;
             for (int y = 10; y < 32; ++y)
-                for (int x = 0; x < 32; ++x)
-                    figure += img->Opaque(x, y);
+                for (int x = 0; x < 32; ++x) figure += img->Opaque(x, y);
             EXPECT_GE(figure, 40) << "a bulb or figure hangs from the socket";
         }
     }
@@ -239,8 +235,7 @@ TEST(BulbIcons, EveryNameTheProgramFormsHasAnIcon) {
                     SCOPED_TRACE(name);
                     EXPECT_NE(Icon(Upper(name)), nullptr);
                 }
-    for (const std::string& n : ListPreviewIcons())
-        EXPECT_NE(Icon(Upper(n)), nullptr) << n;
+    for (const std::string& n : ListPreviewIcons()) EXPECT_NE(Icon(Upper(n)), nullptr) << n;
 }
 
 TEST(ProgramIcons, HaveBothDepthsAndSmallImagesWhereNeeded) {
@@ -309,8 +304,7 @@ TEST(Bitmaps, SaverPicturesStandOnBlackAndReachTheBottom) {
         EXPECT_EQ(bmp->At(0, 0), 0u);
         EXPECT_EQ(bmp->At(bmp->w - 1, 0), 0u);
         int lit = 0;
-        for (int x = 0; x < bmp->w; ++x)
-            lit += bmp->At(x, bmp->h - 1) != 0;
+        for (int x = 0; x < bmp->w; ++x) lit += bmp->At(x, bmp->h - 1) != 0;
         EXPECT_GT(lit, 10) << "the picture stands on the bottom edge";
     }
 }

@@ -18,8 +18,7 @@ std::string Two(const char* prefix, int a, int b) {
 } // namespace
 
 std::string Upper(std::string s) {
-    for (char& c : s)
-        c = char(std::toupper(static_cast<unsigned char>(c)));
+    for (char& c : s) c = char(std::toupper(static_cast<unsigned char>(c)));
     return s;
 }
 
@@ -44,8 +43,7 @@ std::vector<IconPair> BulbIconPairs() {
         out.push_back({Two("EGG", k, 0), Two("EGG", k, 1)});
         out.push_back({Two("LANTERN", k, 0), Two("LANTERN", k, 1)});
     }
-    for (int v = 0; v < 2; ++v)
-        out.push_back({Two("HOLLY", v, 0), Two("HOLLY", v, 1)});
+    for (int v = 0; v < 2; ++v) out.push_back({Two("HOLLY", v, 0), Two("HOLLY", v, 1)});
     out.push_back({"TREE00", "TREE10"});
     for (const char* s :
          {"CACTUS", "HEART", "USFLAG", "HEBREW", "PUMPKIN", "SMILEY", "SHAMROCK", "SNOWMAN"})
@@ -55,8 +53,7 @@ std::vector<IconPair> BulbIconPairs() {
 
 std::vector<std::string> BrokenBulbIcons() {
     std::vector<std::string> out;
-    for (int k = 0; k < 7; ++k)
-        out.push_back(Two("LIGHT", 2, k));
+    for (int k = 0; k < 7; ++k) out.push_back(Two("LIGHT", 2, k));
     return out;
 }
 
@@ -66,8 +63,7 @@ std::vector<std::string> AllBulbIcons() {
         out.push_back(p.unlit);
         out.push_back(p.lit);
     }
-    for (const std::string& b : BrokenBulbIcons())
-        out.push_back(b);
+    for (const std::string& b : BrokenBulbIcons()) out.push_back(b);
     for (const char* s :
          {"MISSING", "NOLIGHT", "LIGHTRANDOM", "REDGREEN", "MULTICOLOR", "THEBLUES"})
         out.push_back(s);

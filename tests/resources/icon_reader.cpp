@@ -7,15 +7,9 @@ namespace restest {
 
 namespace {
 
-uint32_t Get16(const uint8_t* p) {
-    return uint32_t(p[0]) | uint32_t(p[1]) << 8;
-}
-uint32_t Get32(const uint8_t* p) {
-    return Get16(p) | Get16(p + 2) << 16;
-}
-size_t RowBytes(int w, int bits) {
-    return size_t((w * bits + 31) / 32) * 4;
-}
+uint32_t Get16(const uint8_t* p) { return uint32_t(p[0]) | uint32_t(p[1]) << 8; }
+uint32_t Get32(const uint8_t* p) { return Get16(p) | Get16(p + 2) << 16; }
+size_t RowBytes(int w, int bits) { return size_t((w * bits + 31) / 32) * 4; }
 
 } // namespace
 
@@ -95,8 +89,7 @@ std::vector<uint8_t> ReadFileBytes(const char* path) {
     if (!f) return out;
     uint8_t buf[4096];
     size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0)
-        out.insert(out.end(), buf, buf + n);
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) out.insert(out.end(), buf, buf + n);
     std::fclose(f);
     return out;
 }

@@ -10,18 +10,12 @@ namespace restest {
 
 namespace {
 
-uint32_t Le16(const uint8_t* p) {
-    return uint32_t(p[0]) | uint32_t(p[1]) << 8;
-}
-uint32_t Le32(const uint8_t* p) {
-    return Le16(p) | Le16(p + 2) << 16;
-}
+uint32_t Le16(const uint8_t* p) { return uint32_t(p[0]) | uint32_t(p[1]) << 8; }
+uint32_t Le32(const uint8_t* p) { return Le16(p) | Le16(p + 2) << 16; }
 uint32_t Be32(const uint8_t* p) {
     return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3];
 }
-uint32_t Be16(const uint8_t* p) {
-    return uint32_t(p[0]) << 8 | p[1];
-}
+uint32_t Be16(const uint8_t* p) { return uint32_t(p[0]) << 8 | p[1]; }
 
 } // namespace
 
@@ -169,8 +163,7 @@ MidiFile ParseMidi(const std::vector<uint8_t>& f) {
             m.error = "track does not finish with its end-of-track event";
             return m;
         }
-        for (auto& kv : sounding)
-            m.notesStillOn += int(kv.second.size());
+        for (auto& kv : sounding) m.notesStillOn += int(kv.second.size());
         m.endTick = std::max(m.endTick, tick);
         at += 8 + len;
     }

@@ -34,8 +34,7 @@ LPCSTR ResName(const std::string& name) {
 }
 
 std::string Lower(std::string s) {
-    for (char& c : s)
-        c = char(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : s) c = char(std::tolower(static_cast<unsigned char>(c)));
     return s;
 }
 
@@ -75,8 +74,7 @@ void CheckStored(HMODULE exe, const std::string& name, bool small) {
             continue;
         Check(deep->second.clear == pal->second.clear, what + ": both depths share one mask");
         bool hard = true;
-        for (uint8_t a : deep->second.alpha)
-            hard = hard && (a == 0 || a == 255);
+        for (uint8_t a : deep->second.alpha) hard = hard && (a == 0 || a == 255);
         Check(hard, what + ": alpha is only 0 or 255");
     }
 }
@@ -105,8 +103,7 @@ class Canvas {
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
     void Clear(uint32_t c) {
-        for (int i = 0; i < 32 * 32; ++i)
-            bits_[i] = c;
+        for (int i = 0; i < 32 * 32; ++i) bits_[i] = c;
     }
     void Draw(HICON icon) {
         DrawIconEx(dc_, 0, 0, icon, 32, 32, 0, nullptr, DI_NORMAL);
@@ -114,8 +111,7 @@ class Canvas {
     }
     std::vector<uint32_t> Pixels() const {
         std::vector<uint32_t> p(bits_, bits_ + 32 * 32);
-        for (auto& v : p)
-            v &= 0xFFFFFF;
+        for (auto& v : p) v &= 0xFFFFFF;
         return p;
     }
 
@@ -169,10 +165,8 @@ std::vector<uint32_t> Overdraw(Canvas& c, HMODULE exe, const std::string& first,
 } // namespace
 
 void CheckIcons(HMODULE exe) {
-    for (const std::string& name : restest::AllBulbIcons())
-        CheckStored(exe, name, false);
-    for (const restest::ProgramIcon& p : restest::ProgramIcons())
-        CheckStored(exe, p.name, p.small);
+    for (const std::string& name : restest::AllBulbIcons()) CheckStored(exe, name, false);
+    for (const restest::ProgramIcon& p : restest::ProgramIcons()) CheckStored(exe, p.name, p.small);
 
     Canvas canvas;
     std::map<std::string, Drawn> drawn;

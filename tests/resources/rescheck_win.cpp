@@ -30,9 +30,7 @@ bool Check(bool ok, const std::string& what) {
     return ok;
 }
 
-int Failures() {
-    return gFailures;
-}
+int Failures() { return gFailures; }
 
 } // namespace rescheck
 
@@ -176,12 +174,10 @@ void CheckCursorAndSound(HMODULE exe) {
         bool blank = true;
         for (uint32_t bg : {0x00FFFFFFu, 0x00000000u}) {
             uint32_t* p = static_cast<uint32_t*>(bits);
-            for (int i = 0; i < 32 * 32; ++i)
-                p[i] = bg;
+            for (int i = 0; i < 32 * 32; ++i) p[i] = bg;
             DrawIconEx(dc, 0, 0, cur, 32, 32, 0, nullptr, DI_NORMAL);
             GdiFlush();
-            for (int i = 0; i < 32 * 32; ++i)
-                blank = blank && (p[i] & 0xFFFFFF) == bg;
+            for (int i = 0; i < 32 * 32; ++i) blank = blank && (p[i] & 0xFFFFFF) == bg;
         }
         Check(blank, "NullCursor draws nothing");
         SelectObject(dc, old);

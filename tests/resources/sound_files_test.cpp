@@ -70,8 +70,7 @@ TEST_F(Tune, ParsesAsAStandardMidiFile) {
 TEST_F(Tune, LastsMoreThanAMinute) {
     ASSERT_EQ(midi.error, "");
     uint32_t last = 0;
-    for (const MidiNote& n : midi.notes)
-        last = std::max(last, n.end);
+    for (const MidiNote& n : midi.notes) last = std::max(last, n.end);
     double seconds = MidiSeconds(midi, last);
     EXPECT_GT(seconds, 60.0);
     EXPECT_LT(seconds, 600.0);
@@ -88,13 +87,11 @@ TEST_F(Tune, HasAMelodyOverAnAccompaniment) {
         byChannel[n.channel].push_back(&n);
     }
     int pitched = 0;
-    for (auto& kv : byChannel)
-        pitched += kv.first != 9;
+    for (auto& kv : byChannel) pitched += kv.first != 9;
     EXPECT_GE(pitched, 2) << "melody and accompaniment on separate channels";
     // Each pitched channel chooses its instrument.
     std::set<int> withProgram;
-    for (auto& p : midi.programs)
-        withProgram.insert(p.first);
+    for (auto& p : midi.programs) withProgram.insert(p.first);
     for (auto& kv : byChannel) {
         if (kv.first != 9) {
             EXPECT_TRUE(withProgram.count(kv.first)) << "channel " << kv.first;
@@ -106,8 +103,7 @@ TEST_F(Tune, HasAMelodyOverAnAccompaniment) {
     for (auto& kv : byChannel) {
         if (kv.first == 9) continue;
         double mean = 0;
-        for (auto* n : kv.second)
-            mean += n->pitch;
+        for (auto* n : kv.second) mean += n->pitch;
         mean /= double(kv.second.size());
         if (kv.second.size() > melodyCount) {
             melodyCount = kv.second.size();

@@ -36,8 +36,9 @@ std::string Icon(const LightString& s, int i, int k) { return fake::NameOf(s.bul
 TEST(Layout, OnePositionPer32PixelsOfAnyWidth) {
     struct Case {
         int width, count;
-    } cases[] = {{640, 20},   {800, 25},   {1024, 32}, {1280, 40}, {1366, 42}, {2560, 80},
-                 {3840, 120}, {7680, 240}, {31, 0},    {0, 0},     {-5, 0},    {1 << 30, festoon::kMaxBulbs}};
+    } cases[] = {{640, 20},  {800, 25},  {1024, 32},  {1280, 40},
+                 {1366, 42}, {2560, 80}, {3840, 120}, {7680, 240},
+                 {31, 0},    {0, 0},     {-5, 0},     {1 << 30, festoon::kMaxBulbs}};
     for (const Case& c : cases) EXPECT_EQ(festoon::BulbCountForWidth(c.width), c.count) << c.width;
 }
 

@@ -7,7 +7,8 @@
 
 TEST(ProfilePath, ReplacesTheExecutableName) {
     char out[260];
-    ASSERT_TRUE(festoon::ProfilePathFromModule("C:\\Program Files\\Festoon\\festoon.exe", out, sizeof out));
+    ASSERT_TRUE(
+        festoon::ProfilePathFromModule("C:\\Program Files\\Festoon\\festoon.exe", out, sizeof out));
     EXPECT_STREQ(out, "C:\\Program Files\\Festoon\\garland.ini");
     ASSERT_TRUE(festoon::ProfilePathFromModule("C:\\festoon.exe", out, sizeof out));
     EXPECT_STREQ(out, "C:\\garland.ini");

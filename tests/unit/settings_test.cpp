@@ -13,11 +13,12 @@ using festoon::Settings;
 namespace {
 
 const char* const kAllSettingsKeys[] = {
-    "Mode", "Color", "Rate", "BackColor", "Broken", "BurnedOut", "SSType", "BulbType", "Power",
-    "Music", "WarnMusic", "NotSoMany", "MissingBulbs", "ScreenSaver", "NoFlicker", "OnTop", "Zoom",
-    "Sound", "StartOptions", "ChangeLights", "IdleProcess", "WarnPower", "KeyLights",
-    "SSMouseMove", "OwnWindow", "SSDelay", "SSMouseClick", "IgnoreWinSS", "ShowEvents", "SSLogo",
-    "SSMsg", "Calendar1", "Calendar2", "Calendar3", "Calendar4", "Calendar5"};
+    "Mode",         "Color",        "Rate",         "BackColor",   "Broken",     "BurnedOut",
+    "SSType",       "BulbType",     "Power",        "Music",       "WarnMusic",  "NotSoMany",
+    "MissingBulbs", "ScreenSaver",  "NoFlicker",    "OnTop",       "Zoom",       "Sound",
+    "StartOptions", "ChangeLights", "IdleProcess",  "WarnPower",   "KeyLights",  "SSMouseMove",
+    "OwnWindow",    "SSDelay",      "SSMouseClick", "IgnoreWinSS", "ShowEvents", "SSLogo",
+    "SSMsg",        "Calendar1",    "Calendar2",    "Calendar3",   "Calendar4",  "Calendar5"};
 
 Settings LoadFrom(fake::MemoryProfile& p, bool withPlacement = false) {
     Settings s;
@@ -208,8 +209,8 @@ struct ParseCase {
 TEST(CustomEventForm, Parse) {
     const ParseCase cases[] = {
         {"Birthday#03 07", 3, 7, "Birthday"},
-        {"#03 07", -1, -1, ""},          // no name
-        {"Birthday 03 07", -1, -1, ""},  // no '#'
+        {"#03 07", -1, -1, ""},         // no name
+        {"Birthday 03 07", -1, -1, ""}, // no '#'
         {"", -1, -1, ""},
         {"Party#12/25", 12, 25, "Party"}, // any separator
         {"a#b#03 07", 0, 3, "a"},         // name stops at the first '#'

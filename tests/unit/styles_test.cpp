@@ -32,9 +32,9 @@ TEST(ColorPattern, FixedSchemes) {
     } cases[] = {
         {3, 0, {3, 3, 3, 3}},
         {6, 4, {6, 6, 6}},
-        {7, 0, {3, 2, 3, 2, 3}},                  // Red & Green: green at even positions
+        {7, 0, {3, 2, 3, 2, 3}},                         // Red & Green: green at even positions
         {8, 0, {1, 2, 3, 4, 5, 0, 1, 2, 3, 4, 5, 0, 1}}, // MultiColor never shows White
-        {9, 0, {5, 1, 5, 1}},                     // Blues
+        {9, 0, {5, 1, 5, 1}},                            // Blues
         // Hot Peppers fold everything into red 0, yellow 1, green 2.
         {8, 15, {1, 2, 0, 1, 2, 0, 1}},
         {7, 15, {2, 0, 2, 0}},
@@ -98,18 +98,18 @@ TEST(IconNames, EveryStyle) {
         int style, k, lit, broken;
         const char* expected;
     } cases[] = {
-        {0, 3, 0, 0, "Light03"},     {0, 3, 1, 0, "Light13"},     {0, 5, 1, 1, "Light25"},
-        {1, 3, 1, 0, "Light63"},     {1, 2, 0, 1, "Light52"},     // Round has no broken image
-        {2, 4, 1, 0, "Cactus1"},     {3, 4, 1, 0, "Light44"},     {3, 4, 0, 0, "Light34"},
-        {4, 1, 1, 0, "Bell11"},      {5, 5, 1, 0, "Fish15"},      {6, 2, 1, 0, "CandyCane12"},
-        {7, 0, 1, 0, "Heart1"},      {8, 0, 0, 0, "USFlag0"},     {9, 6, 1, 0, "Hebrew1"},
-        {10, 4, 1, 0, "Egg41"},      {10, 1, 0, 0, "Egg10"},      {11, 3, 1, 0, "Pumpkin1"},
-        {12, 3, 0, 0, "Smiley0"},    {13, 3, 1, 0, "Shamrock1"},  {14, 2, 1, 0, "Lantern21"},
-        {15, 1, 1, 0, "Pepper11"},   {16, 0, 1, 0, "Small10"},    {17, 5, 1, 0, "Trans15"},
-        {18, 6, 1, 0, "Tree10"},     {18, 3, 0, 0, "Tree00"},     {19, 2, 1, 0, "Sock12"},
-        {20, 1, 1, 0, "Holly11"},    {20, 4, 0, 0, "Holly00"},    {20, 5, 1, 0, "Holly11"},
-        {21, 0, 1, 0, "Snowman1"},   {22, 4, 1, 0, "Star14"},     {23, 1, 1, 0, "Mitten11"},
-        {24, 3, 1, 0, "Umbrella13"}, {25, 2, 1, 1, "Light22"},    {26, 4, 1, 0, "Light14"},
+        {0, 3, 0, 0, "Light03"},     {0, 3, 1, 0, "Light13"},    {0, 5, 1, 1, "Light25"},
+        {1, 3, 1, 0, "Light63"},     {1, 2, 0, 1, "Light52"}, // Round has no broken image
+        {2, 4, 1, 0, "Cactus1"},     {3, 4, 1, 0, "Light44"},    {3, 4, 0, 0, "Light34"},
+        {4, 1, 1, 0, "Bell11"},      {5, 5, 1, 0, "Fish15"},     {6, 2, 1, 0, "CandyCane12"},
+        {7, 0, 1, 0, "Heart1"},      {8, 0, 0, 0, "USFlag0"},    {9, 6, 1, 0, "Hebrew1"},
+        {10, 4, 1, 0, "Egg41"},      {10, 1, 0, 0, "Egg10"},     {11, 3, 1, 0, "Pumpkin1"},
+        {12, 3, 0, 0, "Smiley0"},    {13, 3, 1, 0, "Shamrock1"}, {14, 2, 1, 0, "Lantern21"},
+        {15, 1, 1, 0, "Pepper11"},   {16, 0, 1, 0, "Small10"},   {17, 5, 1, 0, "Trans15"},
+        {18, 6, 1, 0, "Tree10"},     {18, 3, 0, 0, "Tree00"},    {19, 2, 1, 0, "Sock12"},
+        {20, 1, 1, 0, "Holly11"},    {20, 4, 0, 0, "Holly00"},   {20, 5, 1, 0, "Holly11"},
+        {21, 0, 1, 0, "Snowman1"},   {22, 4, 1, 0, "Star14"},    {23, 1, 1, 0, "Mitten11"},
+        {24, 3, 1, 0, "Umbrella13"}, {25, 2, 1, 1, "Light22"},   {26, 4, 1, 0, "Light14"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(Name(c.style, c.k, c.lit, c.broken), c.expected) << "style " << c.style;
@@ -118,8 +118,8 @@ TEST(IconNames, EveryStyle) {
 TEST(IconNames, HollyWithMultiColorAlternatesVariants) {
     std::vector<std::string> names;
     for (int k : Pattern(8, 20, 6)) names.push_back(Name(20, k, 1));
-    EXPECT_EQ(names, (std::vector<std::string>{"Holly11", "Holly01", "Holly11", "Holly01", "Holly11",
-                                               "Holly01"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"Holly11", "Holly01", "Holly11", "Holly01",
+                                               "Holly11", "Holly01"}));
 }
 
 TEST(IconNames, LongestNameFitsAndSmallBuffersStayTerminated) {

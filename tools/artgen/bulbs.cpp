@@ -21,13 +21,9 @@ const Hue& HueOf(int k) {
     return kHues[k];
 }
 
-Rgb White() {
-    return RgbOf(255, 255, 255);
-}
+Rgb White() { return RgbOf(255, 255, 255); }
 
-Rgb Glowing(Rgb bright, float t) {
-    return Mix(bright, White(), std::clamp(t, 0.0f, 1.0f));
-}
+Rgb Glowing(Rgb bright, float t) { return Mix(bright, White(), std::clamp(t, 0.0f, 1.0f)); }
 
 ColFn Glass(Look look, float cx, float cy, float rx, float ry) {
     return [=](float x, float y) {
@@ -84,8 +80,7 @@ void DrawSocket(Image& img, bool empty) {
     }
     if (empty) {
         // The open mouth of the socket with its contact at the bottom.
-        for (int x = 14; x < 18; ++x)
-            img.Set(x, 9, RgbOf(16, 24, 16));
+        for (int x = 14; x < 18; ++x) img.Set(x, 9, RgbOf(16, 24, 16));
         img.Set(15, 9, RgbOf(150, 130, 60));
         img.Set(16, 9, RgbOf(150, 130, 60));
     }
@@ -97,8 +92,7 @@ Image BulbIcon(const std::vector<Layer>& figure, float outline, bool socket) {
         Render(img, figure);
         // Nothing of a figure may reach the wire rows: neighbours must join cleanly.
         for (int y = 0; y < kWireRows; ++y)
-            for (int x = 0; x < 32; ++x)
-                img.at(x, y) = Pixel{};
+            for (int x = 0; x < 32; ++x) img.at(x, y) = Pixel{};
         Outline(img, outline);
     }
     if (socket) DrawSocket(img, figure.empty());
@@ -123,9 +117,7 @@ float NormalHalfWidth(float y) {
     return wmax * std::pow(1 - std::pow(t, 1.8f), 0.62f);
 }
 
-InFn NormalShape() {
-    return Profile(16.0f, 9.5f, 31.0f, NormalHalfWidth);
-}
+InFn NormalShape() { return Profile(16.0f, 9.5f, 31.0f, NormalHalfWidth); }
 
 } // namespace
 
@@ -320,8 +312,6 @@ std::vector<NamedIcon> BulbIcons() {
     return out;
 }
 
-std::vector<std::string> ShapeMismatches() {
-    return gMismatches;
-}
+std::vector<std::string> ShapeMismatches() { return gMismatches; }
 
 } // namespace art

@@ -7,17 +7,13 @@
 
 namespace art {
 
-Rgb RgbOf(int r, int g, int b) {
-    return Rgb{float(r), float(g), float(b)};
-}
+Rgb RgbOf(int r, int g, int b) { return Rgb{float(r), float(g), float(b)}; }
 
 Rgb Mix(Rgb a, Rgb b, float t) {
     return Rgb{a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
 }
 
-Rgb Scale(Rgb c, float k) {
-    return Rgb{c.r * k, c.g * k, c.b * k};
-}
+Rgb Scale(Rgb c, float k) { return Rgb{c.r * k, c.g * k, c.b * k}; }
 
 static uint8_t Clamp8(float v) {
     if (v <= 0) return 0;
@@ -25,16 +21,11 @@ static uint8_t Clamp8(float v) {
     return uint8_t(std::lround(v));
 }
 
-Pixel ToPixel(Rgb c) {
-    return Pixel{Clamp8(c.r), Clamp8(c.g), Clamp8(c.b), 255};
-}
-Rgb ToRgb(Pixel p) {
-    return RgbOf(p.r, p.g, p.b);
-}
+Pixel ToPixel(Rgb c) { return Pixel{Clamp8(c.r), Clamp8(c.g), Clamp8(c.b), 255}; }
+Rgb ToRgb(Pixel p) { return RgbOf(p.r, p.g, p.b); }
 
 void Image::Fill(Rgb c) {
-    for (auto& p : px)
-        p = ToPixel(c);
+    for (auto& p : px) p = ToPixel(c);
 }
 
 void Render(Image& img, const std::vector<Layer>& layers, int ss) {
@@ -93,8 +84,7 @@ void Blit(Image& dst, const Image& src, int dx, int dy) {
 Image ScaleUp(const Image& src, int k) {
     Image out(src.w * k, src.h * k);
     for (int y = 0; y < out.h; ++y)
-        for (int x = 0; x < out.w; ++x)
-            out.at(x, y) = src.at(x / k, y / k);
+        for (int x = 0; x < out.w; ++x) out.at(x, y) = src.at(x / k, y / k);
     return out;
 }
 

@@ -21,9 +21,7 @@ struct Pixel {
 inline bool operator==(const Pixel& x, const Pixel& y) {
     return x.r == y.r && x.g == y.g && x.b == y.b && x.a == y.a;
 }
-inline bool operator!=(const Pixel& x, const Pixel& y) {
-    return !(x == y);
-}
+inline bool operator!=(const Pixel& x, const Pixel& y) { return !(x == y); }
 
 Rgb RgbOf(int r, int g, int b);
 Rgb Mix(Rgb a, Rgb b, float t); // t = 0 gives a, 1 gives b

@@ -14,9 +14,7 @@ namespace {
 constexpr float kPi = 3.14159265f;
 
 // Matte colouring for flat-painted parts that still respond to lit/unlit.
-ColFn Flat(Rgb unlit, Rgb lit, bool on) {
-    return Solid(on ? lit : unlit);
-}
+ColFn Flat(Rgb unlit, Rgb lit, bool on) { return Solid(on ? lit : unlit); }
 } // namespace
 
 std::vector<Layer> SnowFlake(Look look) {

@@ -18,9 +18,7 @@ ColFn GoldTrim(bool lit) {
     };
 }
 
-bool IsWhite(const Hue& h) {
-    return h.bright.r > 250 && h.bright.g > 250 && h.bright.b > 250;
-}
+bool IsWhite(const Hue& h) { return h.bright.r > 250 && h.bright.g > 250 && h.bright.b > 250; }
 } // namespace
 
 std::vector<Layer> Lantern(Look look) {
@@ -34,8 +32,7 @@ std::vector<Layer> Lantern(Look look) {
         float hw = rx * std::sqrt(std::max(0.02f, 1 - v * v));
         float u = (x - cx) / hw;
         bool rib = false;
-        for (float r : {-0.72f, -0.36f, 0.0f, 0.36f, 0.72f})
-            rib = rib || std::fabs(u - r) < 0.075f;
+        for (float r : {-0.72f, -0.36f, 0.0f, 0.36f, 0.72f}) rib = rib || std::fabs(u - r) < 0.075f;
         float shade = 0.7f + 0.35f * std::cos(u * kPi / 2.3f);
         if (!look.lit) {
             Rgb c = Scale(look.hue.dark, 0.5f + 0.5f * shade);
@@ -96,8 +93,7 @@ std::vector<Layer> XmasTree(bool lit) {
                           {16.2f, 24.0f, 0}, {21.6f, 25.6f, 2}, {9.4f, 26.0f, 5},
                           {16.0f, 12.4f, 6}, {12.8f, 25.6f, 4}, {19.6f, 23.0f, 3}};
     InFn ornaments = [](float, float) { return false; };
-    for (const Ball& b : balls)
-        ornaments = Union(ornaments, Ellipse(b.x, b.y, 1.15f, 1.15f));
+    for (const Ball& b : balls) ornaments = Union(ornaments, Ellipse(b.x, b.y, 1.15f, 1.15f));
     // Each tier is lighter at its top and darker along its lower edge, so the
     // tiers read as boughs lying over one another.
     auto needles = [lit](float top, float bottom) -> ColFn {
@@ -230,8 +226,7 @@ std::vector<Layer> Holly(int variant, bool lit) {
         berries = {{16.0f, 12.6f}, {13.5f, 16.8f}, {18.5f, 16.8f}};
     }
     InFn b = [](float, float) { return false; };
-    for (auto& p : berries)
-        b = Union(b, Ellipse(p.first, p.second, 2.1f, 2.1f));
+    for (auto& p : berries) b = Union(b, Ellipse(p.first, p.second, 2.1f, 2.1f));
     l.push_back({b, Berry(lit, berries)});
     return l;
 }

@@ -82,9 +82,7 @@ const uint8_t* Glyph(char c) {
     return u < 128 ? table[u] : table[int(' ')];
 }
 
-int TextWidth(const std::string& s, int scale) {
-    return int(s.size()) * 6 * scale;
-}
+int TextWidth(const std::string& s, int scale) { return int(s.size()) * 6 * scale; }
 
 void DrawText(Image& img, const std::string& s, int x, int y, int scale, Rgb colour) {
     for (char c : s) {

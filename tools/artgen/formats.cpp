@@ -17,13 +17,9 @@ void Put32(Bytes& b, uint32_t v) {
     Put16(b, v & 0xFFFF);
     Put16(b, v >> 16);
 }
-void PutTag(Bytes& b, const char* tag) {
-    b.insert(b.end(), tag, tag + 4);
-}
+void PutTag(Bytes& b, const char* tag) { b.insert(b.end(), tag, tag + 4); }
 
-int RowBytes(int w, int bits) {
-    return ((w * bits + 31) / 32) * 4;
-}
+int RowBytes(int w, int bits) { return ((w * bits + 31) / 32) * 4; }
 
 void PutInfoHeader(Bytes& b, int w, int h, int bits, uint32_t imageSize) {
     Put32(b, 40);
@@ -65,8 +61,7 @@ Bytes IconImage8(const Image& img) {
     }
     for (int y = img.h - 1; y >= 0; --y) {
         Bytes row(size_t(rb), 0);
-        for (int x = 0; x < img.w; ++x)
-            row[size_t(x)] = q.index[size_t(y) * img.w + x];
+        for (int x = 0; x < img.w; ++x) row[size_t(x)] = q.index[size_t(y) * img.w + x];
         b.insert(b.end(), row.begin(), row.end());
     }
     PutAndMask(b, img);
@@ -104,8 +99,7 @@ struct Box {
     }
     long Weight() const {
         long n = 0;
-        for (auto& c : colours)
-            n += c.second;
+        for (auto& c : colours) n += c.second;
         return n;
     }
 };
@@ -116,8 +110,7 @@ uint32_t Crc32(const uint8_t* data, size_t n, uint32_t crc) {
     crc = ~crc;
     for (size_t i = 0; i < n; ++i) {
         crc ^= data[i];
-        for (int k = 0; k < 8; ++k)
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1)));
+        for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1)));
     }
     return ~crc;
 }
@@ -241,8 +234,7 @@ Bytes WriteIco(const std::vector<Image>& sizes) {
         Put32(b, offset);
         offset += uint32_t(images[i].size());
     }
-    for (auto& img : images)
-        b.insert(b.end(), img.begin(), img.end());
+    for (auto& img : images) b.insert(b.end(), img.begin(), img.end());
     return b;
 }
 

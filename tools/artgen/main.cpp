@@ -22,8 +22,7 @@ using namespace art;
 namespace {
 
 std::string Lower(std::string s) {
-    for (char& c : s)
-        c = char(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : s) c = char(std::tolower(static_cast<unsigned char>(c)));
     return s;
 }
 

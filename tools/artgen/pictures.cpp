@@ -53,8 +53,7 @@ Image BulbSeq() {
         for (int col = 0; col < 2; ++col) {
             Image cell = Picture(11, 10, kDialogGrey,
                                  MiniBulb(5.5f, 0.0f, 10.0f, row == 0 ? 3 : 2, col == 1));
-            for (int x = 0; x < 11; ++x)
-                cell.Set(x, 0, RgbOf(0, 128, 0));
+            for (int x = 0; x < 11; ++x) cell.Set(x, 0, RgbOf(0, 128, 0));
             Blit(img, cell, col * 11, row * 10);
         }
     }
@@ -285,8 +284,7 @@ std::vector<NamedBitmap> Bitmaps(const std::vector<NamedIcon>& bulbs) {
     out.push_back({"1500", Title()});
     out.push_back({"1501", LightString(bulbs)});
     out.push_back({"1502", MusicNote()});
-    for (auto& b : SaverBitmaps())
-        out.push_back(b);
+    for (auto& b : SaverBitmaps()) out.push_back(b);
     return out;
 }
 

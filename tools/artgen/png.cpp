@@ -13,12 +13,10 @@ class BitWriter {
   public:
     explicit BitWriter(Bytes& out) : out_(out) {}
     void Bits(uint32_t value, int count) { // least significant bit first
-        for (int i = 0; i < count; ++i)
-            Bit((value >> i) & 1);
+        for (int i = 0; i < count; ++i) Bit((value >> i) & 1);
     }
     void Code(uint32_t code, int len) { // Huffman codes go most significant bit first
-        for (int i = len - 1; i >= 0; --i)
-            Bit((code >> i) & 1);
+        for (int i = len - 1; i >= 0; --i) Bit((code >> i) & 1);
     }
     void Flush() {
         if (used_) out_.push_back(acc_);
@@ -59,13 +57,11 @@ void Literal(BitWriter& bw, int sym) {
 
 void Match(BitWriter& bw, int len, int dist) {
     int li = 28;
-    while (kLenBase[li] > len)
-        --li;
+    while (kLenBase[li] > len) --li;
     Literal(bw, 257 + li);
     bw.Bits(uint32_t(len - kLenBase[li]), kLenExtra[li]);
     int di = 29;
-    while (kDistBase[di] > dist)
-        --di;
+    while (kDistBase[di] > dist) --di;
     bw.Code(uint32_t(di), 5);
     bw.Bits(uint32_t(dist - kDistBase[di]), kDistExtra[di]);
 }
@@ -129,8 +125,7 @@ uint32_t Adler32(const Bytes& d) {
 }
 
 void PutBE32(Bytes& b, uint32_t v) {
-    for (int s = 24; s >= 0; s -= 8)
-        b.push_back(uint8_t(v >> s));
+    for (int s = 24; s >= 0; s -= 8) b.push_back(uint8_t(v >> s));
 }
 
 void Chunk(Bytes& png, const char* type, const Bytes& data) {

@@ -72,8 +72,7 @@ std::vector<Row> Rows() {
 
 void Fill(Image& img, int x, int y, int w, int h, Rgb c) {
     for (int j = y; j < y + h; ++j)
-        for (int i = x; i < x + w; ++i)
-            img.Set(i, j, c);
+        for (int i = x; i < x + w; ++i) img.Set(i, j, c);
 }
 
 void PutIcon(Image& page, const Image& icon, int x, int y, int zoom) {
@@ -85,8 +84,7 @@ void PutIcon(Image& page, const Image& icon, int x, int y, int zoom) {
 Image ContactSheet(const std::vector<NamedIcon>& bulbs, const std::vector<NamedIcon>& program,
                    const std::vector<NamedBitmap>& bitmaps) {
     std::map<std::string, const Image*> icon;
-    for (const auto& b : bulbs)
-        icon[b.name] = &b.images[0];
+    for (const auto& b : bulbs) icon[b.name] = &b.images[0];
     auto get = [&](const std::string& n) {
         auto it = icon.find(n);
         return it == icon.end() ? nullptr : it->second;
@@ -187,8 +185,7 @@ Image ContactSheet(const std::vector<NamedIcon>& bulbs, const std::vector<NamedI
 
     Image out(page.w, std::min(page.h, y));
     for (int j = 0; j < out.h; ++j)
-        for (int i = 0; i < out.w; ++i)
-            out.at(i, j) = page.at(i, j);
+        for (int i = 0; i < out.w; ++i) out.at(i, j) = page.at(i, j);
     return out;
 }
 

@@ -118,8 +118,7 @@ int ThirdBelow(int pitch, bool dMajor) {
         if (scale[i] != pc) continue;
         int target = scale[(i + 5) % 7];
         int p = pitch - 1;
-        while (p % 12 != target)
-            --p;
+        while (p % 12 != target) --p;
         return p;
     }
     return pitch - 4;
@@ -168,8 +167,7 @@ class Track {
         Vlq(body, uint32_t(std::max(0, endTick - now)));
         body.insert(body.end(), {0xFF, 0x2F, 0x00});
         std::vector<uint8_t> chunk = {'M', 'T', 'r', 'k'};
-        for (int s = 24; s >= 0; s -= 8)
-            chunk.push_back(uint8_t(body.size() >> s));
+        for (int s = 24; s >= 0; s -= 8) chunk.push_back(uint8_t(body.size() >> s));
         chunk.insert(chunk.end(), body.begin(), body.end());
         return chunk;
     }
@@ -179,10 +177,8 @@ class Track {
         uint8_t buf[5];
         int n = 0;
         buf[n++] = uint8_t(v & 0x7F);
-        while (v >>= 7)
-            buf[n++] = uint8_t(0x80 | (v & 0x7F));
-        while (n)
-            out.push_back(buf[--n]);
+        while (v >>= 7) buf[n++] = uint8_t(0x80 | (v & 0x7F));
+        while (n) out.push_back(buf[--n]);
     }
     std::vector<Event> events_;
 };
@@ -275,8 +271,7 @@ Bytes XmasTune() {
     }
     // Slow down into the final chord.
     Tempo(conductor, t - kBar, 96);
-    for (int p : {43, 55, 59, 62, 67})
-        strings.NoteOn(kStrings, p, t, 2 * kBar - 60, 70);
+    for (int p : {43, 55, 59, 62, 67}) strings.NoteOn(kStrings, p, t, 2 * kBar - 60, 70);
     bass.NoteOn(kBass, 31, t, 2 * kBar - 60, 92);
     melody.NoteOn(kMelody, 67, t, 2 * kBar - 60, 96);
     melody.NoteOn(kMelody, 71, t, 2 * kBar - 60, 80);

@@ -77,6 +77,4 @@ extern "C" __declspec(dllexport) LRESULT CALLBACK
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) {
-    return TRUE;
-}
+BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) { return TRUE; }

@@ -238,8 +238,7 @@ int CmdChildren(int argc, char** argv) {
     if (!parent) return kNotFound;
     std::vector<HWND> children;
     EnumChildWindows(parent, CollectAll, reinterpret_cast<LPARAM>(&children));
-    for (HWND hwnd : children)
-        PrintWindowLine(hwnd);
+    for (HWND hwnd : children) PrintWindowLine(hwnd);
     return kOk;
 }
 
@@ -406,8 +405,7 @@ int CmdClick(int argc, char** argv) {
     if (argc < 2 || !ParseNumber(argv[0], &x) || !ParseNumber(argv[1], &y)) return kUsage;
     const bool right = argc >= 3 && std::strcmp(argv[2], "right") == 0;
     INPUT inputs[3] = {};
-    for (INPUT& input : inputs)
-        input.type = INPUT_MOUSE;
+    for (INPUT& input : inputs) input.type = INPUT_MOUSE;
     inputs[0].mi.dx = ToAbsolute(x, GetSystemMetrics(SM_CXSCREEN));
     inputs[0].mi.dy = ToAbsolute(y, GetSystemMetrics(SM_CYSCREEN));
     inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
@@ -532,21 +530,11 @@ int Usage() {
     return kUsage;
 }
 
-int CmdWaitFor(int argc, char** argv) {
-    return CmdWait(argc, argv, false);
-}
-int CmdWaitGone(int argc, char** argv) {
-    return CmdWait(argc, argv, true);
-}
-int CmdPost(int argc, char** argv) {
-    return CmdMessage(argc, argv, false);
-}
-int CmdSend(int argc, char** argv) {
-    return CmdMessage(argc, argv, true);
-}
-int CmdMenu(int, char**) {
-    return CmdMenuItems();
-}
+int CmdWaitFor(int argc, char** argv) { return CmdWait(argc, argv, false); }
+int CmdWaitGone(int argc, char** argv) { return CmdWait(argc, argv, true); }
+int CmdPost(int argc, char** argv) { return CmdMessage(argc, argv, false); }
+int CmdSend(int argc, char** argv) { return CmdMessage(argc, argv, true); }
+int CmdMenu(int, char**) { return CmdMenuItems(); }
 
 struct Command {
     const char* name;
