@@ -32,6 +32,18 @@ class Layout(unittest.TestCase):
     def test_more_lights_fills_every_position(self):
         self.check_layout(0)
 
+    def test_a_4k_screen_is_covered_to_its_right_edge(self):
+        # 120 positions: well past the 80 records older code had room for.
+        ini = lc.settings(Mode=0, Color=8, NotSoMany=0)
+        with fe.Session(ini=ini, desktop=(3840, 400)) as s:
+            s.wait_started()
+            image = s.capture()
+            bg = lc.background(image)
+            self.assertEqual(image.width, 3840)
+            for i in range(120):
+                self.assertTrue(lc.has_bulb(image, i, bg), "position %d" % i)
+            self.assertEqual(s.close(), 0)
+
     def test_bulbs_vanish_when_the_program_ends(self):
         with fe.Session(ini=lc.settings(Mode=0, NotSoMany=0)) as s:
             s.wait_started()
