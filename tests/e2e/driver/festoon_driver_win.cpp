@@ -356,6 +356,37 @@ bool WriteBmp(const char* path, int width, int height, const void* bits) {
     return std::fclose(out) == 0 && ok;
 }
 
+// A 32-bpp top-down DIB section selected into a memory DC compatible with the
+// screen, with its pixels at hand for WriteBmp; everything is released on exit.
+struct DibCanvas {
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP dib = nullptr;
+    HGDIOBJ old = nullptr;
+    void* bits = nullptr;
+
+    DibCanvas(int width, int height) {
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof(info.bmiHeader);
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        if (dc && dib) old = SelectObject(dc, dib);
+    }
+    ~DibCanvas() {
+        if (old) SelectObject(dc, old);
+        if (dib) DeleteObject(dib);
+        if (dc) DeleteDC(dc);
+        ReleaseDC(nullptr, screen);
+    }
+    DibCanvas(const DibCanvas&) = delete;
+    DibCanvas& operator=(const DibCanvas&) = delete;
+    bool ok() const { return old != nullptr && bits != nullptr; }
+};
+
 // Copies a rectangle of the screen (the whole virtual desktop by default) to a
 // 32-bpp top-down BMP. The alpha bytes come back 0 from the screen; readers ignore them.
 int CmdCapture(int argc, char** argv) {
@@ -366,32 +397,15 @@ int CmdCapture(int argc, char** argv) {
         return kUsage;
     }
     if (w <= 0 || h <= 0) return kUsage;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = static_cast<LONG>(w);
-    info.bmiHeader.biHeight = -static_cast<LONG>(h);
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    void* bits = nullptr;
-    HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    int status = kNotFound;
-    if (memory && dib) {
-        HGDIOBJ old = SelectObject(memory, dib);
-        if (BitBlt(memory, 0, 0, static_cast<int>(w), static_cast<int>(h), screen,
-                   static_cast<int>(x), static_cast<int>(y), SRCCOPY)) {
-            GdiFlush();
-            status =
-                WriteBmp(argv[0], static_cast<int>(w), static_cast<int>(h), bits) ? kOk : kNotFound;
-        }
-        SelectObject(memory, old);
+    DibCanvas canvas(static_cast<int>(w), static_cast<int>(h));
+    if (!canvas.ok()) return kNotFound;
+    if (!BitBlt(canvas.dc, 0, 0, static_cast<int>(w), static_cast<int>(h), canvas.screen,
+                static_cast<int>(x), static_cast<int>(y), SRCCOPY)) {
+        return kNotFound;
     }
-    if (dib) DeleteObject(dib);
-    if (memory) DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return status;
+    GdiFlush();
+    return WriteBmp(argv[0], static_cast<int>(w), static_cast<int>(h), canvas.bits) ? kOk
+                                                                                    : kNotFound;
 }
 
 // Absolute SendInput coordinates run from 0 to 65535 across the primary screen.
@@ -477,32 +491,17 @@ int CmdRenderIcon(int argc, char** argv) {
     int status = kNotFound;
     if (icon) {
         const int side = static_cast<int>(size);
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = side;
-        info.bmiHeader.biHeight = -side;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        HDC screen = GetDC(nullptr);
-        HDC memory = CreateCompatibleDC(screen);
-        void* bits = nullptr;
-        HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        if (memory && dib) {
-            HGDIOBJ old = SelectObject(memory, dib);
+        DibCanvas canvas(side, side);
+        if (canvas.ok()) {
             HBRUSH background = CreateSolidBrush(RGB(red, green, blue));
             RECT all = {0, 0, side, side};
-            FillRect(memory, &all, background);
+            FillRect(canvas.dc, &all, background);
             DeleteObject(background);
-            if (DrawIconEx(memory, 0, 0, icon, side, side, 0, nullptr, DI_NORMAL)) {
+            if (DrawIconEx(canvas.dc, 0, 0, icon, side, side, 0, nullptr, DI_NORMAL)) {
                 GdiFlush();
-                status = WriteBmp(argv[6], side, side, bits) ? kOk : kNotFound;
+                status = WriteBmp(argv[6], side, side, canvas.bits) ? kOk : kNotFound;
             }
-            SelectObject(memory, old);
         }
-        if (dib) DeleteObject(dib);
-        if (memory) DeleteDC(memory);
-        ReleaseDC(nullptr, screen);
         DestroyIcon(icon);
     }
     FreeLibrary(module);
