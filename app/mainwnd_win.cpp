@@ -29,8 +29,9 @@ enum TestHookOp {
     kHookStyleInterval = 4,
     kHookBuilds = 5,
     kHookSteps = 6,
-    kHookTimeDraws = 7, // draws the string lParam times, returns the total in microseconds
-    kHookRunSteps = 8,  // makes lParam ungated animation steps at once
+    kHookTimeDraws = 7,      // draws the string lParam times, returns the total in microseconds
+    kHookRunSteps = 8,       // makes lParam ungated animation steps at once
+    kHookAnimationTimer = 9, // lParam 0 stops the animation timer, 1 starts it again
 };
 
 LRESULT TimeDraws(LPARAM count) {
@@ -67,6 +68,13 @@ LRESULT OnTestHook(WPARAM op, LPARAM arg) {
     case kHookRunSteps:
         for (LPARAM i = 0; i < arg; ++i) StepLights(false);
         return StringSteps();
+    case kHookAnimationTimer:
+        if (arg) {
+            StartAnimationTimer();
+        } else {
+            StopAnimationTimer();
+        }
+        return 1;
     default:
         return 0;
     }

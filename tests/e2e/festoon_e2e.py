@@ -506,6 +506,9 @@ class Session:
         try:
             self.open()
             if self.start_on_entry:
+                # As on Windows, the desktop is up before the program starts; this also
+                # keeps the program from racing the driver to start Wine's desktop.
+                self.start_desktop()
                 self.start_program()
         except BaseException:
             self._report_failure()
@@ -592,11 +595,21 @@ class Session:
             self.wait_main_window()
 
     def wait_main_window(self):
-        result = self.driver("wait", MAIN_CLASS, self.timeout * 1000, timeout=self.timeout + 10)
-        if not result.ok:
-            raise E2EError("no %s window appeared (program exit code %r)"
-                           % (MAIN_CLASS, self.program and self.program.poll()))
-        return int(result.stdout.split()[0])
+        # Should a driver start lose a race with Wine starting up, it ends at once with
+        # an error; it is asked again until the time is up.
+        deadline = time.monotonic() + self.timeout
+        while True:
+            remaining = max(1, int(deadline - time.monotonic()))
+            result = self.driver("wait", MAIN_CLASS, remaining * 1000, timeout=remaining + 10)
+            if result.ok:
+                return int(result.stdout.split()[0])
+            if time.monotonic() >= deadline or (self.program and self.program.poll() is not None):
+                raise E2EError("no %s window appeared (program exit code %r; driver said %r)"
+                               % (MAIN_CLASS, self.program and self.program.poll(),
+                                  (result.stdout + result.stderr).strip()[-300:]))
+            sys.stderr.write("festoon e2e: the driver's wait ended with %d (%s); asking again\n"
+                             % (result.returncode, result.stderr.strip()[-200:]))
+            time.sleep(0.5)
 
     def wait_started(self, timeout=None):
         """Waits until start-up is over: the first animation step (test hook query 6)

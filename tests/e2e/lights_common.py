@@ -12,6 +12,7 @@ BULB_ROWS = range(10, 32)    # below the socket: the bulb or figure
 # Further test hook queries (beside those festoon_e2e names).
 HOOK_TIME_DRAWS = 7
 HOOK_RUN_STEPS = 8
+HOOK_ANIMATION_TIMER = 9
 
 WM_TIMER = 0x0113
 
@@ -54,6 +55,12 @@ def step_once(session):
     step count after it."""
     session.driver_ok("send", fe.MAIN_CLASS, "WM_TIMER", 5, 0)
     return session.test_hook(fe.HOOK_ANIMATION_STEPS)
+
+
+def hold_still(session):
+    """Stops the animation timer, so that only the test's own steps move the string
+    however slowly the machine answers. Needs IdleProcess 0."""
+    session.test_hook(HOOK_ANIMATION_TIMER, 0)
 
 
 def capture_between_steps(session, attempts=8):

@@ -17,17 +17,15 @@ def bright_magenta(pixels):
 class Modes(unittest.TestCase):
     def steps_apart(self, mode):
         """Captures of the string one step apart: (before, after, background)."""
-        ini = lc.settings(Mode=mode, Rate=0, Color=8, NotSoMany=0)
+        ini = lc.settings(Mode=mode, Rate=0, Color=8, NotSoMany=0, IdleProcess=0)
         with fe.Session(ini=ini) as s:
             s.wait_started()
+            lc.hold_still(s)
             before, steps = lc.capture_between_steps(s)
-            for _ in range(8):
-                if lc.step_once(s) == steps + 1:
-                    after = s.capture()
-                    if s.test_hook(fe.HOOK_ANIMATION_STEPS) == steps + 1:
-                        return before, after, lc.background(before)
-                before, steps = lc.capture_between_steps(s)
-            self.fail("could not take two captures exactly one step apart")
+            self.assertEqual(lc.step_once(s), steps + 1)
+            after = s.capture()
+            self.assertEqual(s.test_hook(fe.HOOK_ANIMATION_STEPS), steps + 1)
+            return before, after, lc.background(before)
 
     def test_all_together_changes_every_bulb(self):
         before, after, bg = self.steps_apart(2)

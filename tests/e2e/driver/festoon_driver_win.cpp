@@ -147,12 +147,17 @@ int CmdWait(int argc, char** argv, bool untilGone) {
     }
 }
 
+// Long enough for a burst of test-hook work on a loaded machine, short enough
+// that a hung program fails the test before the harness gives up on the driver.
+constexpr UINT kSendTimeoutMs = 25000;
+
 // SendMessage with a timeout, so that a hung or busy program cannot hang the test
 // run with it; prints the result.
+
 int SendAndPrint(HWND hwnd, UINT message, long long wParam, long long lParam) {
     DWORD_PTR result = 0;
     if (!SendMessageTimeoutA(hwnd, message, static_cast<WPARAM>(wParam),
-                             static_cast<LPARAM>(lParam), SMTO_NORMAL, 10000, &result)) {
+                             static_cast<LPARAM>(lParam), SMTO_NORMAL, kSendTimeoutMs, &result)) {
         return kNotFound;
     }
     std::printf("%lld\n", static_cast<long long>(static_cast<LONG_PTR>(result)));
