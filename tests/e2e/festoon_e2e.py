@@ -595,21 +595,12 @@ class Session:
             self.wait_main_window()
 
     def wait_main_window(self):
-        # Should a driver start lose a race with Wine starting up, it ends at once with
-        # an error; it is asked again until the time is up.
-        deadline = time.monotonic() + self.timeout
-        while True:
-            remaining = max(1, int(deadline - time.monotonic()))
-            result = self.driver("wait", MAIN_CLASS, remaining * 1000, timeout=remaining + 10)
-            if result.ok:
-                return int(result.stdout.split()[0])
-            if time.monotonic() >= deadline or (self.program and self.program.poll() is not None):
-                raise E2EError("no %s window appeared (program exit code %r; driver said %r)"
-                               % (MAIN_CLASS, self.program and self.program.poll(),
-                                  (result.stdout + result.stderr).strip()[-300:]))
-            sys.stderr.write("festoon e2e: the driver's wait ended with %d (%s); asking again\n"
-                             % (result.returncode, result.stderr.strip()[-200:]))
-            time.sleep(0.5)
+        result = self.driver("wait", MAIN_CLASS, self.timeout * 1000, timeout=self.timeout + 10)
+        if not result.ok:
+            raise E2EError("no %s window appeared (program exit code %r; driver said %r)"
+                           % (MAIN_CLASS, self.program and self.program.poll(),
+                              (result.stdout + result.stderr).strip()[-300:]))
+        return int(result.stdout.split()[0])
 
     def wait_started(self, timeout=None):
         """Waits until start-up is over: the first animation step (test hook query 6)

@@ -63,16 +63,6 @@ def hold_still(session):
     session.test_hook(HOOK_ANIMATION_TIMER, 0)
 
 
-def capture_between_steps(session, attempts=8):
-    """A capture taken while no timer step happened; returns (image, step count)."""
-    for _ in range(attempts):
-        before = session.test_hook(fe.HOOK_ANIMATION_STEPS)
-        image = session.capture()
-        if session.test_hook(fe.HOOK_ANIMATION_STEPS) == before:
-            return image, before
-    raise fe.E2EError("the timer stepped during every capture")
-
-
 def capture_after_step(session, settle=0.5, attempts=6):
     """A capture taken `settle` seconds after a timer step, with no further step in
     between: whatever that step asked of other windows (a desktop repaint) is done."""

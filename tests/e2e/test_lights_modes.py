@@ -21,7 +21,8 @@ class Modes(unittest.TestCase):
         with fe.Session(ini=ini) as s:
             s.wait_started()
             lc.hold_still(s)
-            before, steps = lc.capture_between_steps(s)
+            steps = s.test_hook(fe.HOOK_ANIMATION_STEPS)
+            before = s.capture()
             self.assertEqual(lc.step_once(s), steps + 1)
             after = s.capture()
             self.assertEqual(s.test_hook(fe.HOOK_ANIMATION_STEPS), steps + 1)

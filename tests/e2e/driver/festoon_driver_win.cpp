@@ -20,11 +20,8 @@ constexpr int kOk = 0;
 constexpr int kNotFound = 1;
 constexpr int kUsage = 2;
 
-// Popup menus are windows of this class; MN_GETHMENU asks one for its menu.
+// Popup menus are windows of this class.
 constexpr char kMenuClass[] = "#32768";
-#ifndef MN_GETHMENU
-constexpr UINT MN_GETHMENU = 0x01E1;
-#endif
 
 struct MessageName {
     const char* name;
@@ -254,13 +251,6 @@ HWND VisibleMenuWindow() {
     return nullptr;
 }
 
-std::string MenuStateText(UINT state, UINT type) {
-    if (type & MFT_SEPARATOR) return "separator";
-    std::string text = (state & MFS_GRAYED) ? "grayed" : "enabled";
-    if (state & MFS_CHECKED) text += ",checked";
-    return text;
-}
-
 // Reads the menu through the hook DLL inside the thread that owns the menu window.
 // Prints what the DLL wrote: the item count, then one line per item.
 int MenuItemsThroughHook(HWND menuWindow) {
@@ -308,34 +298,12 @@ int MenuItemsThroughHook(HWND menuWindow) {
 }
 
 // First line: the item count. Then one line per item: position, id, state, the
-// item's screen rectangle (left top right bottom) and its text.
+// item's screen rectangle (left top right bottom) and its text. A menu handle is
+// only usable inside the process that made it (Wine refuses it elsewhere; Windows
+// merely tolerates it), so the menu is always read from inside, through the hook.
 int CmdMenuItems() {
     HWND menuWindow = VisibleMenuWindow();
-    if (!menuWindow) return kNotFound;
-    DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(menuWindow, MN_GETHMENU, 0, 0, SMTO_NORMAL, 5000, &result)) {
-        return kNotFound;
-    }
-    HMENU menu = reinterpret_cast<HMENU>(result);
-    const int count = GetMenuItemCount(menu);
-    // Windows lets any process read a menu by its handle; Wine does not.
-    if (count < 0) return MenuItemsThroughHook(menuWindow);
-    std::printf("%d\n", count);
-    for (int i = 0; i < count; ++i) {
-        char text[256] = {};
-        MENUITEMINFOA info = {};
-        info.cbSize = sizeof(info);
-        info.fMask = MIIM_ID | MIIM_STATE | MIIM_FTYPE | MIIM_STRING;
-        info.dwTypeData = text;
-        info.cch = sizeof(text) - 1;
-        if (!GetMenuItemInfoA(menu, i, TRUE, &info)) return kNotFound;
-        RECT rect = {};
-        GetMenuItemRect(nullptr, menu, i, &rect);
-        std::printf("%d\t%u\t%s\t%ld %ld %ld %ld\t%s\n", i + 1, info.wID,
-                    MenuStateText(info.fState, info.fType).c_str(), rect.left, rect.top, rect.right,
-                    rect.bottom, (info.fType & MFT_SEPARATOR) ? "" : text);
-    }
-    return kOk;
+    return menuWindow ? MenuItemsThroughHook(menuWindow) : kNotFound;
 }
 
 bool WriteBmp(const char* path, int width, int height, const void* bits) {
