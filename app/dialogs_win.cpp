@@ -17,21 +17,23 @@ void BringToFront(HWND hwnd) {
 namespace {
 
 // A second request for a dialog that is already open only raises it.
-int RaiseIfOpen(int open, HWND dlg) {
-    if (!open) return 0;
-    ShowWindow(dlg, SW_SHOW);
-    BringToFront(dlg);
+int RaiseIfOpen(const OpenDialog& d) {
+    if (!d.open) return 0;
+    if (d.hwnd) {
+        ShowWindow(d.hwnd, SW_SHOW);
+        BringToFront(d.hwnd);
+    }
     return 1;
 }
 
 } // namespace
 
 void OpenAbout(HWND owner) {
-    if (!RaiseIfOpen(gAboutOpen, gAboutWnd)) RunAboutDialog(owner);
+    if (!RaiseIfOpen(gDialogs.about)) RunAboutDialog(owner);
 }
 
 void OpenOptions(HWND owner) {
-    if (RaiseIfOpen(gOptionsOpen, gOptionsWnd)) return;
+    if (RaiseIfOpen(gDialogs.options)) return;
     // Every return from the dialog, whatever ended it, builds the string
     // again with fresh random choices.
     if (RunOptionsDialog(owner)) BuildTheString();

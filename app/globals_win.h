@@ -15,11 +15,17 @@ extern HFONT gFont8;
 extern HFONT gFont12;
 extern HFONT gFont72Bold;
 
-// Open flags of the two dialogs that keep the string moving while they run.
-extern int gOptionsOpen;
-extern HWND gOptionsWnd;
-extern int gAboutOpen;
-extern HWND gAboutWnd;
+// The two dialogs that a second request only raises, and whose modal loops
+// the animation timer keeps the string stepping through.
+struct OpenDialog {
+    int open;  // from the request until the dialog has ended
+    HWND hwnd; // from WM_INITDIALOG until it ends
+};
+struct OpenDialogs {
+    OpenDialog options;
+    OpenDialog about;
+};
+extern OpenDialogs gDialogs;
 
 extern festoon::Settings gSettings;
 extern festoon::LightString gLights;

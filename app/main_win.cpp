@@ -26,10 +26,7 @@ HWND gDesktop;
 HFONT gFont8;
 HFONT gFont12;
 HFONT gFont72Bold;
-int gOptionsOpen;
-HWND gOptionsWnd;
-int gAboutOpen;
-HWND gAboutWnd;
+OpenDialogs gDialogs;
 festoon::Settings gSettings;
 festoon::LightString gLights;
 

@@ -91,7 +91,7 @@ void OnTimer() {
     CheckActivity();
     // While the options or about dialog runs its own message loop, the idle
     // work of the main loop is starved, so the timer keeps the string going.
-    if (!gSettings.IdleProcess || gOptionsOpen || gAboutOpen) {
+    if (!gSettings.IdleProcess || gDialogs.options.open || gDialogs.about.open) {
         StepLights(false);
         if (gSettings.ScreenSaver && SaverWindow() == nullptr && ScreenSaverDue())
             StartScreenSaver();

@@ -32,7 +32,8 @@ void ShowTrayMenu(HWND owner) {
     HMENU menu = CreatePopupMenu();
     if (menu == nullptr) return;
     AppendMenuA(menu, MF_STRING, IDM_ABOUT, "&About Festoon...");
-    AppendMenuA(menu, MF_STRING | (gOptionsOpen ? MF_GRAYED : 0u), IDM_OPTIONS, "&Options...");
+    AppendMenuA(menu, MF_STRING | (gDialogs.options.open ? MF_GRAYED : 0u), IDM_OPTIONS,
+                "&Options...");
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(menu, MF_STRING, IDM_CALENDAR, "Show Calendar Events...");
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);

@@ -483,11 +483,12 @@ class Session:
     dict, or None for an empty folder. desktop: (width, height) of the virtual desktop.
     start: start the program on entry (otherwise call start_desktop / start_program).
     subdir: relative folder below the temporary folder to hold the program (for long
-    paths). files: extra {name: bytes} to put beside the exe.
+    paths). files: extra {name: bytes} to put beside the exe. test_build: run the
+    test build (testbuild/festoon.exe), whose hook can also change behaviour.
     """
 
     def __init__(self, ini=None, desktop=DEFAULT_DESKTOP, start=True, subdir=None, files=None,
-                 timeout=30):
+                 timeout=30, test_build=False):
         self.ini = format_ini(ini) if isinstance(ini, dict) else ini
         self.desktop_size = tuple(desktop)
         self.start_on_entry = start
@@ -495,6 +496,7 @@ class Session:
         self.files = files or {}
         self.timeout = timeout
         self.build = win_build_dir()
+        self.exe_dir = os.path.join(self.build, "testbuild") if test_build else self.build
         self.root = None
         self.folder = None
         self.desktop = None
@@ -526,7 +528,7 @@ class Session:
         self.root = tempfile.mkdtemp(prefix="festoon-e2e-")
         self.folder = os.path.join(self.root, self.subdir) if self.subdir else self.root
         os.makedirs(self.folder, exist_ok=True)
-        shutil.copy2(os.path.join(self.build, "festoon.exe"), self.folder)
+        shutil.copy2(os.path.join(self.exe_dir, "festoon.exe"), self.folder)
         tune = os.path.join(self.build, "xmastune.mid")
         if os.path.isfile(tune):
             shutil.copy2(tune, self.folder)
