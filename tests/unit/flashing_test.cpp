@@ -1,6 +1,7 @@
 // Flashing modes, the chase pattern, the rate tables and the step gate.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <set>
 #include <vector>
 
@@ -35,15 +36,36 @@ Settings WithMode(int mode, int rate = 2) {
 
 } // namespace
 
-TEST(Rates, TimerAndStepIntervals) {
-    const int timers[5] = {1320, 970, 520, 270, 120};
-    const int steps[5] = {1200, 800, 500, 350, 220};
-    for (int rate = 0; rate < 5; ++rate) {
-        EXPECT_EQ(festoon::TimerInterval(rate, festoon::kModeChase), timers[rate]);
-        EXPECT_EQ(festoon::TimerInterval(rate, festoon::kModeSomeFlash), timers[rate]);
-        EXPECT_EQ(festoon::TimerInterval(rate, festoon::kModeRandom), 100);
-        EXPECT_EQ(festoon::StepInterval(rate), steps[rate]);
-    }
+// Deadlines on a clock that wraps to 0 every 49.7 days: a time before the wrap
+// must not count as later than a deadline just after it, nor the reverse.
+TEST(Ticks, DeadlinesAcrossTheWrap) {
+    struct AfterCase {
+        std::uint32_t now, deadline;
+        bool after;
+    };
+    const AfterCase afters[] = {
+        {101, 100, true},
+        {100, 100, false},
+        {0xFFFFFFF0u, 0x10u, false}, // the deadline lies just past the wrap
+        {0x10u, 0xFFFFFFF0u, true},  // the clock has wrapped past the deadline
+    };
+    for (const AfterCase& c : afters)
+        EXPECT_EQ(festoon::TickAfter(c.now, c.deadline), c.after) << c.now << " vs " << c.deadline;
+
+    struct PassedCase {
+        std::uint32_t start, interval, now;
+        bool passed;
+    };
+    const PassedCase passes[] = {
+        {1000, 500, 1500, false},
+        {1000, 500, 1501, true},
+        {0xFFFFFF00u, 0x200u, 0xFFFFFFF0u, false}, // start + interval wraps, now has not
+        {0xFFFFFF00u, 0x200u, 0x100u, false},
+        {0xFFFFFF00u, 0x200u, 0x101u, true},
+    };
+    for (const PassedCase& c : passes)
+        EXPECT_EQ(festoon::TickPassed(c.start, c.interval, c.now), c.passed)
+            << c.start << " + " << c.interval << " at " << c.now;
 }
 
 TEST(Rates, FlashIntervalRanges) {

@@ -218,6 +218,8 @@ TEST(CustomEventForm, Parse) {
         {"Short#", 0, 0, "Short"},
         {"Odd#-1 -1", -1, -1, "Odd"},
         {"Spaces in name#07 04", 7, 4, "Spaces in name"},
+        // A hand-edited name longer than the 31 characters kept is cut, not overflowed.
+        {"Forty characters of name..............X#05 06", 5, 6, "Forty characters of name......."},
     };
     for (const ParseCase& c : cases) {
         CustomEvent ev = festoon::ParseCustomEvent(c.text);
