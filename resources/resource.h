@@ -41,7 +41,7 @@
 #define IDS_RATE_FIRST 4000       // 4000-4004 flash rate names
 #define IDS_TRAY_TIP 4500         // "Festoon"
 #define IDS_STYLE_RANDOM 4999     // "Random"; 5000-5024 style names follow
-#define IDS_STYLE_FIRST 5000
+#define IDS_STYLE_FIRST 5000      // 5000-5024 style names
 #define IDS_STYLE_ICON_FIRST 5999 // 5999-6024 names of the style preview icons
 #define IDS_VERSION 9000          // "2.21"
 #define IDS_HOLIDAY_FIRST 14500   // 14500-14504 fixed holiday names
