@@ -33,14 +33,33 @@ MENU_CLASS = "#32768"
 TASKBAR_CLASS = "Shell_TrayWnd"
 WM_SYSCOMMAND = 0x0112
 CMD_REMOVE_LIGHTS = 1003
-TEST_HOOK_MESSAGE = "FestoonTestHook"
-# Queries of the test hook (its wParam).
-HOOK_LIVE_ICONS = 1
-HOOK_LIVE_GDI_OBJECTS = 2
-HOOK_LIVE_DCS = 3
-HOOK_SET_STYLE_INTERVAL = 4
-HOOK_STRING_BUILDS = 5
-HOOK_ANIMATION_STEPS = 6
+
+
+def read_hook_ops(path=os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir,
+                                    os.pardir, "app", "testhook_ops.h")):
+    """The test hook's registered message name and its operations (wParam), read from
+    the program's own header: {"LIVE_ICONS": 1, ...}."""
+    with open(path, encoding="ascii") as f:
+        text = f.read()
+    message = re.search(r'#define FESTOON_TEST_HOOK_MESSAGE "([^"]+)"', text).group(1)
+    ops = {}
+    for name, number in re.findall(r"\bkHook(\w+) = (\d+),", text):
+        ops[re.sub(r"(?<!^)(?=[A-Z])", "_", name).upper()] = int(number)
+    return message, ops
+
+
+TEST_HOOK_MESSAGE, HOOK_OPS = read_hook_ops()
+# Answered by every build.
+HOOK_LIVE_ICONS = HOOK_OPS["LIVE_ICONS"]
+HOOK_LIVE_GDI_OBJECTS = HOOK_OPS["LIVE_GDI_OBJECTS"]
+HOOK_LIVE_DCS = HOOK_OPS["LIVE_DCS"]
+HOOK_STRING_BUILDS = HOOK_OPS["STRING_BUILDS"]
+HOOK_ANIMATION_STEPS = HOOK_OPS["ANIMATION_STEPS"]
+# Operations that change behaviour: only the test build carries them out.
+HOOK_SET_STYLE_INTERVAL = HOOK_OPS["SET_STYLE_INTERVAL"]
+HOOK_TIME_DRAWS = HOOK_OPS["TIME_DRAWS"]
+HOOK_RUN_STEPS = HOOK_OPS["RUN_STEPS"]
+HOOK_ANIMATION_TIMER = HOOK_OPS["ANIMATION_TIMER"]
 
 # Marks every process a session or the prefix set-up starts, so that clean-up can
 # find exactly those (and not another developer's Wine or X server) by environment.

@@ -9,11 +9,6 @@ CELL = 32
 WIRE_ROWS = range(0, 7)      # the strand: enters at the top corners, sags to row 6
 BULB_ROWS = range(10, 32)    # below the socket: the bulb or figure
 
-# Further test hook queries (beside those festoon_e2e names).
-HOOK_TIME_DRAWS = 7
-HOOK_RUN_STEPS = 8
-HOOK_ANIMATION_TIMER = 9
-
 WM_TIMER = 0x0113
 
 
@@ -59,8 +54,9 @@ def step_once(session):
 
 def hold_still(session):
     """Stops the animation timer, so that only the test's own steps move the string
-    however slowly the machine answers. Needs IdleProcess 0."""
-    session.test_hook(HOOK_ANIMATION_TIMER, 0)
+    however slowly the machine answers. Needs IdleProcess 0 and the test build."""
+    if session.test_hook(fe.HOOK_ANIMATION_TIMER, 0) != 1:
+        raise fe.E2EError("the animation timer did not stop: not the test build?")
 
 
 def capture_after_step(session, settle=0.5, attempts=6):

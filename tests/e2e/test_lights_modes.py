@@ -18,7 +18,7 @@ class Modes(unittest.TestCase):
     def steps_apart(self, mode):
         """Captures of the string one step apart: (before, after, background)."""
         ini = lc.settings(Mode=mode, Rate=0, Color=8, NotSoMany=0, IdleProcess=0)
-        with fe.Session(ini=ini) as s:
+        with fe.Session(ini=ini, test_build=True) as s:
             s.wait_started()
             lc.hold_still(s)
             steps = s.test_hook(fe.HOOK_ANIMATION_STEPS)

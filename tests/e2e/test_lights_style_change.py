@@ -12,7 +12,7 @@ import lights_common as lc
 class StyleChange(unittest.TestCase):
     def test_timed_change_rebuilds_and_wipes(self):
         ini = lc.settings(BulbType=-1, ChangeLights=1, Mode=0, Rate=0, NotSoMany=0)
-        with fe.Session(ini=ini) as s:
+        with fe.Session(ini=ini, test_build=True) as s:
             s.wait_started()
             s.test_hook(fe.HOOK_SET_STYLE_INTERVAL, 3000)
             builds = s.test_hook(fe.HOOK_STRING_BUILDS)
@@ -37,7 +37,7 @@ class StyleChange(unittest.TestCase):
     def test_no_handles_leak_over_steps_and_rebuilds(self):
         ini = lc.settings(BulbType=-1, ChangeLights=1, Mode=3, Rate=4, Color=-1,
                           BurnedOut=1, MissingBulbs=1, Broken=1)
-        with fe.Session(ini=ini) as s:
+        with fe.Session(ini=ini, test_build=True) as s:
             s.wait_started()
             queries = (fe.HOOK_LIVE_ICONS, fe.HOOK_LIVE_GDI_OBJECTS, fe.HOOK_LIVE_DCS)
             start = [s.test_hook(q) for q in queries]
@@ -45,7 +45,7 @@ class StyleChange(unittest.TestCase):
             # A rebuild whenever 20 ms have passed: a few hundred over the run.
             s.test_hook(fe.HOOK_SET_STYLE_INTERVAL, 20)
             for _ in range(20):
-                s.test_hook(lc.HOOK_RUN_STEPS, 500)
+                s.test_hook(fe.HOOK_RUN_STEPS, 500)
             s.test_hook(fe.HOOK_SET_STYLE_INTERVAL, 300000)
             self.assertGreaterEqual(s.test_hook(fe.HOOK_STRING_BUILDS) - builds, 100)
             self.assertGreaterEqual(s.test_hook(fe.HOOK_ANIMATION_STEPS), 10000)
