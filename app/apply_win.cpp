@@ -5,9 +5,10 @@
 #include <windows.h>
 
 #include "app/globals_win.h"
-#include "lights/lights_win.h"
+#include "app/light_string_win.h"
 #include "media/midi_win.h"
 #include "settings/settings_win.h"
+#include "shell/owntaskbar_win.h"
 
 void ApplySettings(const festoon::Settings& before, int playListChanged) {
     SaveSettingsFile();

@@ -3,8 +3,8 @@
 #include "app/dialogs_win.h"
 
 #include "app/globals_win.h"
-#include "app/resource_count_win.h"
-#include "lights/lights_win.h"
+#include "lights/gdi_win.h"
+#include "app/light_string_win.h"
 #include "ui/about_win.h"
 #include "ui/options_win.h"
 

@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "lights/bulbs.h"
-#include "settings/settings.h"
+#include "settings/settings_win.h"
 
 extern HINSTANCE gInstance;
 extern HWND gMainWnd;
@@ -27,14 +27,11 @@ struct OpenDialogs {
 };
 extern OpenDialogs gDialogs;
 
-extern festoon::Settings gSettings;
 extern festoon::LightString gLights;
 
 extern const char kAppTitle[];  // "Festoon v2.21", every message box caption
 extern const char kMainClass[]; // "festoonWClass"
 
 // Operations of the application shell used across the program.
-void ApplyOwnTaskbarSetting();
-void ApplyOnTopSetting();
 void CloseProgram();
 void CloseSequence(HWND hwnd);

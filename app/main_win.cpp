@@ -9,8 +9,8 @@
 #include "app/globals_win.h"
 #include "app/pacing.h"
 #include "calendar/calwnd_win.h"
+#include "app/light_string_win.h"
 #include "lights/flashing.h"
-#include "lights/lights_win.h"
 #include "lights/random.h"
 #include "media/midi_win.h"
 #include "resource.h"
@@ -37,9 +37,13 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
 namespace {
 
-HWND gOwnBar; // the own taskbar while OwnWindow has one
-
 std::uint32_t TickNow() { return GetTickCount(); }
+
+int CalendarExists() { return CalendarWindow() != nullptr; }
+
+// The calendar window's rectangle is the one the settings file remembers.
+const PlacementKeeper kCalendarPlacement = {CalendarExists, ApplyCalendarPlacement,
+                                            ReadCalendarPlacement};
 
 int VersionSupported() {
     OSVERSIONINFOA vi = {};
@@ -132,6 +136,7 @@ int InitInstance(HINSTANCE instance) {
     DrawTheString();
 
     CreateCalendarWindow();
+    SetPlacementKeeper(&kCalendarPlacement);
     LoadSettingsFile();
     if (gSettings.ShowEvents) ShowCalendarWindow();
     if (gSettings.StartOptions) OpenOptions(gMainWnd);
@@ -152,6 +157,10 @@ int MessageLoop() {
     for (;;) {
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
             if (msg.message == WM_QUIT) return static_cast<int>(msg.wParam);
+            // The calendar window is modeless: its keys (Tab, Esc) need the
+            // dialog manager.
+            HWND calendar = CalendarWindow();
+            if (calendar && IsDialogMessageA(calendar, &msg)) continue;
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }
@@ -166,34 +175,12 @@ int MessageLoop() {
 
 void ExitCleanup(HWND hwnd) {
     DeleteFonts();
-    if (gOwnBar) {
-        DestroyOwnTaskbar();
-        gOwnBar = nullptr;
-    }
+    FreeOwnTaskbar();
     RemoveTrayIcon(hwnd);
     FreeStringIcons();
 }
 
 } // namespace
-
-void ApplyOwnTaskbarSetting() {
-    if (gSettings.OwnWindow) {
-        if (gOwnBar == nullptr) {
-            gOwnBar = CreateOwnTaskbar(gInstance);
-            if (gOwnBar) ShowWindow(gOwnBar, SW_SHOW);
-        }
-    } else if (gOwnBar) {
-        DestroyOwnTaskbar();
-        gOwnBar = nullptr;
-    }
-    RepaintDesktop();
-}
-
-void ApplyOnTopSetting() {
-    if (!gSettings.OwnWindow || gOwnBar == nullptr) return;
-    SetWindowPos(gOwnBar, gSettings.OnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE);
-}
 
 void CloseProgram() { SendMessageA(gMainWnd, WM_CLOSE, 0, 0); }
 

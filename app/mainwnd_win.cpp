@@ -6,79 +6,20 @@
 
 #include "app/dialogs_win.h"
 #include "app/globals_win.h"
-#include "app/resource_count_win.h"
-#include "lights/lights_win.h"
+#include "app/light_string_win.h"
+#include "app/testhook_win.h"
+#include "calendar/calwnd_win.h"
 #include "media/midi_win.h"
 #include "resource.h"
 #include "saver/saver_win.h"
-#include "calendar/calwnd_win.h"
 #include "settings/settings_win.h"
+#include "shell/owntaskbar_win.h"
 #include "shell/tray_win.h"
 #include "ui/about_win.h"
 
 LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
 namespace {
-
-// Test hook: lets the end-to-end tests read the handle counters and shorten
-// the style-change interval from outside. Cheap enough to ship.
-enum TestHookOp {
-    kHookIcons = 1,
-    kHookGdi = 2,
-    kHookDcs = 3,
-    kHookStyleInterval = 4,
-    kHookBuilds = 5,
-    kHookSteps = 6,
-    kHookTimeDraws = 7,      // draws the string lParam times, returns the total in microseconds
-    kHookRunSteps = 8,       // makes lParam ungated animation steps at once
-    kHookAnimationTimer = 9, // lParam 0 stops the animation timer, 1 starts it again
-};
-
-LRESULT TimeDraws(LPARAM count) {
-    LARGE_INTEGER freq, start, end;
-    QueryPerformanceFrequency(&freq);
-    QueryPerformanceCounter(&start);
-    for (LPARAM i = 0; i < count; ++i) DrawTheString();
-    QueryPerformanceCounter(&end);
-    return static_cast<LRESULT>((end.QuadPart - start.QuadPart) * 1000000 / freq.QuadPart);
-}
-
-UINT TestHookMessage() {
-    static UINT msg = RegisterWindowMessageA("FestoonTestHook");
-    return msg;
-}
-
-LRESULT OnTestHook(WPARAM op, LPARAM arg) {
-    switch (op) {
-    case kHookIcons:
-        return LiveCount(kResIcon);
-    case kHookGdi:
-        return LiveCount(kResGdi);
-    case kHookDcs:
-        return LiveCount(kResDc);
-    case kHookStyleInterval:
-        gLights.styleChangeInterval = static_cast<DWORD>(arg);
-        return 1;
-    case kHookBuilds:
-        return StringBuilds();
-    case kHookSteps:
-        return StringSteps();
-    case kHookTimeDraws:
-        return TimeDraws(arg);
-    case kHookRunSteps:
-        for (LPARAM i = 0; i < arg; ++i) StepLights(false);
-        return StringSteps();
-    case kHookAnimationTimer:
-        if (arg) {
-            StartAnimationTimer();
-        } else {
-            StopAnimationTimer();
-        }
-        return 1;
-    default:
-        return 0;
-    }
-}
 
 void OnPaint(HWND hwnd) {
     PAINTSTRUCT ps;
@@ -87,7 +28,8 @@ void OnPaint(HWND hwnd) {
     EndPaint(hwnd, &ps);
 }
 
-void OnTimer() {
+void OnTimer(UINT_PTR id) {
+    if (id != kAnimationTimer) return;
     CheckActivity();
     // While the options or about dialog runs its own message loop, the idle
     // work of the main loop is starved, so the timer keeps the string going.
@@ -152,14 +94,14 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
     switch (msg) {
     case WM_CREATE:
         RecordActivity();
-        return 1;
+        return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
         RepaintDesktop(); // the desktop shows without the bulbs again
-        return 1;
+        return 0;
     case WM_PAINT:
         OnPaint(hwnd);
-        return 1;
+        return 0;
     case WM_CLOSE:
         CloseSequence(hwnd);
         return 0;
@@ -167,21 +109,21 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
     case WM_DEVMODECHANGE:
         RepaintSystemTaskbar();
         ApplyBackgroundColor();
-        return 1;
+        return 0;
     case WM_COMMAND:
         PostMessageA(hwnd, WM_SYSCOMMAND, wParam, lParam);
-        return 1;
+        return 0;
     case WM_SYSCOMMAND:
         return OnSysCommand(hwnd, wParam, lParam);
     case WM_TIMER:
-        OnTimer();
-        return 1;
+        OnTimer(wParam);
+        return 0;
     case WM_INITMENU:
         RecordActivity();
-        return 1;
+        return 0;
     case MM_MCINOTIFY:
         MIDIOnNotify(hwnd, wParam);
-        return 1;
+        return 0;
     case WM_TRAYICON:
         OnTrayMouse(hwnd, static_cast<UINT>(wParam), static_cast<UINT>(lParam));
         return 0;

@@ -1,7 +1,5 @@
 // Counted handle holders; see the header for why the program counts.
-#include "app/resource_count_win.h"
-
-#include "app/globals_win.h"
+#include "lights/gdi_win.h"
 
 namespace {
 long gLive[kResKinds];
@@ -12,8 +10,8 @@ void CountReleased(ResourceKind kind) { --gLive[kind]; }
 long LiveCount(ResourceKind kind) { return gLive[kind]; }
 
 HICON LoadCountedIcon(const char* name, int size) {
-    HICON icon =
-        static_cast<HICON>(LoadImageA(gInstance, name, IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+    HICON icon = static_cast<HICON>(
+        LoadImageA(GetModuleHandleA(nullptr), name, IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
     if (icon) CountAcquired(kResIcon);
     return icon;
 }

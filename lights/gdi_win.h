@@ -12,6 +12,7 @@ void CountAcquired(ResourceKind kind);
 void CountReleased(ResourceKind kind);
 long LiveCount(ResourceKind kind);
 
+// Loads a named icon of the program's own resources at size x size pixels.
 HICON LoadCountedIcon(const char* name, int size);
 void DestroyCountedIcon(HICON icon);
 

@@ -1,4 +1,4 @@
-// Icons, stepping and the animation timer of the light string.
+// Icons of the light string and the keyboard lights.
 //
 // Each build loads the icons it names into a fresh sprite sheet (one cell per
 // distinct name) and only then frees the previous build's sheet, so timed
@@ -7,78 +7,52 @@
 
 #include <memory>
 
-#include "app/globals_win.h"
+#include "lights/draw_win.h"
 #include "lights/flashing.h"
 #include "lights/sprites_win.h"
 
 namespace {
 
 std::unique_ptr<SpriteSheet> gSheet; // pictures of the current build
-long gBuilds;
-long gSteps;
 
 festoon::IconHandle LoadForBuild(void* context, const char* name) {
     return static_cast<SpriteSheet*>(context)->Load(name);
 }
 
-void UpdateKeyLights() {
-    BYTE keys[256];
-    if (!GetKeyboardState(keys)) return;
-    festoon::ApplyKeyLights(gLights, keys);
-    SetKeyboardState(keys);
-}
-
 } // namespace
 
-void InitLightString(int screenWidth) {
-    FreeStringIcons();
-    festoon::ResetString(gLights, screenWidth);
+void ResetLightString(festoon::LightString& lights, int screenWidth) {
+    FreeLightPictures(lights);
+    festoon::ResetString(lights, screenWidth);
 }
 
-void BuildTheString() {
+void BuildLightString(festoon::LightString& lights, const festoon::Settings& settings) {
     auto fresh = std::make_unique<SpriteSheet>();
     festoon::IconLoader loader;
     loader.load = LoadForBuild;
     loader.context = fresh.get();
-    festoon::BuildString(gLights, gSettings, loader);
+    festoon::BuildString(lights, settings, loader);
     fresh->Finish();
     gSheet = std::move(fresh);
-    ++gBuilds;
 }
 
-void FreeStringIcons() {
-    for (festoon::Bulb& b : gLights.bulbs) b.icon[0] = b.icon[1] = nullptr;
+void FreeLightPictures(festoon::LightString& lights) {
+    for (festoon::Bulb& b : lights.bulbs) b.icon[0] = b.icon[1] = nullptr;
     gSheet.reset();
-    FreeStringDrawing();
+    FreeLightDrawing();
 }
 
-void ComposeBulbs(Dib32& maskStrip, Dib32& colorStrip) {
+void ComposeBulbs(const festoon::LightString& lights, Dib32& maskStrip, Dib32& colorStrip) {
     if (!gSheet) return;
     GdiFlush(); // the previous draw may still be reading the strips
-    for (const festoon::Bulb& b : gLights.bulbs)
+    for (const festoon::Bulb& b : lights.bulbs)
         gSheet->CopyCell(maskStrip, colorStrip, b.x,
                          static_cast<const Sprite*>(b.icon[b.lit ? 1 : 0]));
 }
 
-void StartAnimationTimer() {
-    SetTimer(gMainWnd, kAnimationTimer, festoon::TimerInterval(gSettings.Rate, gSettings.Mode),
-             nullptr);
+void MirrorKeyLights(const festoon::LightString& lights) {
+    BYTE keys[256];
+    if (!GetKeyboardState(keys)) return;
+    festoon::ApplyKeyLights(lights, keys);
+    SetKeyboardState(keys);
 }
-
-void StopAnimationTimer() { KillTimer(gMainWnd, kAnimationTimer); }
-
-void StepLights(bool gated) {
-    if (!festoon::AdvanceStep(gLights, gSettings, gated)) return;
-    ++gSteps;
-    if (gSettings.KeyLights && gSettings.Power) UpdateKeyLights();
-    DrawTheString();
-    const DWORD now = GetTickCount();
-    if (festoon::StyleChangeDue(gLights, gSettings, now)) {
-        BuildTheString();
-        RepaintDesktop();
-        gLights.lastStyleChangeTick = now;
-    }
-}
-
-long StringBuilds() { return gBuilds; }
-long StringSteps() { return gSteps; }

@@ -1,36 +1,24 @@
-// The light string on Windows: loading its icons, stepping it from the timer
-// or the idle loop, and painting it.
+// The light string's pictures on Windows: loading the icons a build names,
+// and mirroring the first bulbs on the keyboard's lock lights. Where the
+// string is drawn and when it steps is the application's business.
 #pragma once
 
 #include <windows.h>
 
-constexpr UINT_PTR kAnimationTimer = 5;
+#include "lights/bulbs.h"
+#include "settings/settings.h"
 
-struct Dib32;
+class Dib32;
 
-// Clears the string for the screen width (start-up).
-void InitLightString(int screenWidth);
-// Builds every position from the settings, loading fresh icons and releasing
-// the previous build's.
-void BuildTheString();
-// Releases every picture the string holds (exit).
-void FreeStringIcons();
+// Clears the string for the screen width and releases its pictures.
+void ResetLightString(festoon::LightString& lights, int screenWidth);
+// Builds every position from the settings, loading fresh pictures and only
+// then releasing the previous build's.
+void BuildLightString(festoon::LightString& lights, const festoon::Settings& settings);
+// Releases every picture the string holds and the drawing buffers (exit).
+void FreeLightPictures(festoon::LightString& lights);
 // Lays every position's current picture into a mask strip and a colour strip
 // (position i at x = 32 i).
-void ComposeBulbs(Dib32& maskStrip, Dib32& colorStrip);
-
-void StartAnimationTimer();
-void StopAnimationTimer();
-// One animation step; gated steps wait for the rate's step interval.
-void StepLights(bool gated);
-
-void DrawTheString();
-// Frees the drawing buffers (part of FreeStringIcons).
-void FreeStringDrawing();
-void RepaintDesktop();
-void RepaintSystemTaskbar();
-void ApplyBackgroundColor();
-
-// Counters for the test hook.
-long StringBuilds();
-long StringSteps();
+void ComposeBulbs(const festoon::LightString& lights, Dib32& maskStrip, Dib32& colorStrip);
+// Sets the Num, Caps and Scroll Lock bytes from bulbs 0-2.
+void MirrorKeyLights(const festoon::LightString& lights);

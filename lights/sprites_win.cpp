@@ -3,8 +3,8 @@
 
 #include <cstring>
 
-#include "app/resource_count_win.h"
 #include "lights/bulbs.h"
+#include "lights/gdi_win.h"
 
 namespace {
 
@@ -30,31 +30,33 @@ int Dib32::Create(int w) {
     bi.bmiHeader.biBitCount = 32;
     bi.bmiHeader.biCompression = BI_RGB;
     void* p = nullptr;
-    bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &p, nullptr, 0);
-    if (bmp) CountAcquired(kResGdi);
-    dc = CreateCompatibleDC(screen);
-    if (dc) CountAcquired(kResDc);
+    bmp_ = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &p, nullptr, 0);
+    if (bmp_) CountAcquired(kResGdi);
+    dc_ = CreateCompatibleDC(screen);
+    if (dc_) CountAcquired(kResDc);
     ReleaseDC(nullptr, screen);
-    if (bmp == nullptr || dc == nullptr || p == nullptr) {
+    if (bmp_ == nullptr || dc_ == nullptr || p == nullptr) {
         Free();
         return 0;
     }
-    old = SelectObject(dc, bmp);
-    bits = static_cast<DWORD*>(p);
-    width = w;
+    old_ = SelectObject(dc_, bmp_);
+    bits_ = static_cast<DWORD*>(p);
+    width_ = w;
     return 1;
 }
 
 void Dib32::Free() {
-    if (old) SelectObject(dc, old);
-    if (dc && DeleteDC(dc)) CountReleased(kResDc);
-    if (bmp && DeleteObject(bmp)) CountReleased(kResGdi);
-    *this = Dib32{};
+    if (old_) SelectObject(dc_, old_);
+    if (dc_ && DeleteDC(dc_)) CountReleased(kResDc);
+    if (bmp_ && DeleteObject(bmp_)) CountReleased(kResGdi);
+    dc_ = nullptr;
+    bmp_ = nullptr;
+    old_ = nullptr;
+    bits_ = nullptr;
+    width_ = 0;
 }
 
 SpriteSheet::~SpriteSheet() {
-    color_.Free();
-    mask_.Free();
     for (auto& e : entries_) DestroyCountedIcon(e->icon);
 }
 
@@ -80,25 +82,27 @@ int SpriteSheet::Finish() {
         // differs is transparent. That yields the mask whatever form the icon
         // is stored in.
         const int n = width * kCell;
-        Fill(color_.bits, n, 0);
-        Fill(white.bits, n, kRgb);
+        Fill(color_.bits(), n, 0);
+        Fill(white.bits(), n, kRgb);
         for (const auto& e : entries_) {
             if (!e->icon) continue;
             const int x = e->sprite.index * kCell;
-            DrawIconEx(color_.dc, x, 0, e->icon, kCell, kCell, 0, nullptr, DI_NORMAL);
-            DrawIconEx(white.dc, x, 0, e->icon, kCell, kCell, 0, nullptr, DI_NORMAL);
+            DrawIconEx(color_.dc(), x, 0, e->icon, kCell, kCell, 0, nullptr, DI_NORMAL);
+            DrawIconEx(white.dc(), x, 0, e->icon, kCell, kCell, 0, nullptr, DI_NORMAL);
         }
         GdiFlush();
+        DWORD* colors = color_.bits();
+        DWORD* mask = mask_.bits();
+        const DWORD* overWhite = white.bits();
         for (int i = 0; i < n; ++i) {
-            const bool clear = (color_.bits[i] & kRgb) != (white.bits[i] & kRgb);
-            mask_.bits[i] = clear ? kRgb : 0;
-            if (clear) color_.bits[i] = 0;
+            const bool clear = (colors[i] & kRgb) != (overWhite[i] & kRgb);
+            mask[i] = clear ? kRgb : 0;
+            if (clear) colors[i] = 0;
         }
     } else {
         color_.Free();
         mask_.Free();
     }
-    white.Free();
     for (auto& e : entries_) {
         DestroyCountedIcon(e->icon);
         e->icon = nullptr;
@@ -107,18 +111,18 @@ int SpriteSheet::Finish() {
 }
 
 void SpriteSheet::CopyCell(Dib32& mask, Dib32& colors, int x, const Sprite* sprite) const {
-    if (x < 0 || x + kCell > mask.width || x + kCell > colors.width) return;
-    const bool clear = sprite == nullptr || color_.bits == nullptr;
+    if (x < 0 || x + kCell > mask.width() || x + kCell > colors.width()) return;
+    const bool clear = sprite == nullptr || color_.bits() == nullptr;
     const int sx = clear ? 0 : sprite->index * kCell;
     for (int row = 0; row < kCell; ++row) {
-        DWORD* m = mask.bits + row * mask.width + x;
-        DWORD* c = colors.bits + row * colors.width + x;
+        DWORD* m = mask.bits() + row * mask.width() + x;
+        DWORD* c = colors.bits() + row * colors.width() + x;
         if (clear) {
             Fill(m, kCell, kRgb);
             Fill(c, kCell, 0);
         } else {
-            std::memcpy(m, mask_.bits + row * mask_.width + sx, kCell * sizeof(DWORD));
-            std::memcpy(c, color_.bits + row * color_.width + sx, kCell * sizeof(DWORD));
+            std::memcpy(m, mask_.bits() + row * mask_.width() + sx, kCell * sizeof(DWORD));
+            std::memcpy(c, color_.bits() + row * color_.width() + sx, kCell * sizeof(DWORD));
         }
     }
 }

@@ -17,16 +17,28 @@
 #include "lights/styles.h"
 
 // A 32-bit top-down DIB section, 32 rows high, selected into its own memory
-// DC, with its pixels reachable directly.
-struct Dib32 {
-    HDC dc = nullptr;
-    HBITMAP bmp = nullptr;
-    HGDIOBJ old = nullptr;
-    DWORD* bits = nullptr;
-    int width = 0;
+// DC, with its pixels reachable directly. It owns the bitmap and the DC and
+// frees them when it goes, so it cannot be copied.
+class Dib32 {
+  public:
+    Dib32() = default;
+    ~Dib32() { Free(); }
+    Dib32(const Dib32&) = delete;
+    Dib32& operator=(const Dib32&) = delete;
 
     int Create(int w); // 1 on success; frees what it had first
     void Free();
+
+    HDC dc() const { return dc_; }
+    DWORD* bits() const { return bits_; }
+    int width() const { return width_; }
+
+  private:
+    HDC dc_ = nullptr;
+    HBITMAP bmp_ = nullptr;
+    HGDIOBJ old_ = nullptr;
+    DWORD* bits_ = nullptr;
+    int width_ = 0;
 };
 
 struct Sprite {

@@ -5,11 +5,13 @@
 
 #include <windows.h>
 
-#include "app/globals_win.h"
-#include "calendar/calwnd_win.h"
 #include "settings/profile_path.h"
 
 namespace {
+
+const PlacementKeeper* gKeeper;
+
+int KeeperWindowExists() { return gKeeper && gKeeper->exists && gKeeper->exists(); }
 
 // Fills path with garland.ini's path; 0 when the executable's own path does
 // not fit (the profile calls are then skipped and defaults stand).
@@ -46,19 +48,21 @@ class IniProfile : public festoon::Profile {
 
 } // namespace
 
+void SetPlacementKeeper(const PlacementKeeper* keeper) { gKeeper = keeper; }
+
 void LoadSettingsFile() {
     IniProfile profile;
-    HWND cal = CalendarWindow();
-    festoon::LoadSettings(gSettings, profile, cal != nullptr);
-    if (cal != nullptr && !gSettings.EventNotify.IsEmpty())
-        ApplyCalendarPlacement(gSettings.EventNotify);
+    const int placed = KeeperWindowExists();
+    festoon::LoadSettings(gSettings, profile, placed != 0);
+    if (placed && !gSettings.EventNotify.IsEmpty() && gKeeper->remember)
+        gKeeper->remember(gSettings.EventNotify);
 }
 
 void SaveSettingsFile() {
     IniProfile profile;
-    HWND cal = CalendarWindow();
-    if (cal != nullptr) ReadCalendarPlacement(&gSettings.EventNotify);
-    festoon::SaveSettings(gSettings, profile, cal != nullptr);
+    const int placed = KeeperWindowExists();
+    if (placed && gKeeper->recall) gKeeper->recall(&gSettings.EventNotify);
+    festoon::SaveSettings(gSettings, profile, placed != 0);
 }
 
 void WriteProfileKey(const char* section, const char* key, const char* value) {

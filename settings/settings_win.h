@@ -3,8 +3,22 @@
 
 #include <cstddef>
 
-// Load and save the program-wide settings record. Load also applies the
-// calendar window's stored placement when that window exists; save records it.
+#include "settings/settings.h"
+
+// The program-wide settings record.
+extern festoon::Settings gSettings;
+
+// The window whose rectangle the file remembers (the calendar window). Load
+// and save reach it only through these, and only while it exists.
+struct PlacementKeeper {
+    int (*exists)();
+    void (*remember)(const festoon::PlacementRect& r); // restore a loaded rectangle
+    void (*recall)(festoon::PlacementRect* r);         // the rectangle to save
+};
+void SetPlacementKeeper(const PlacementKeeper* keeper);
+
+// Load and save the program-wide settings record. Load also hands the stored
+// placement to the keeper when its window exists; save asks it first.
 void LoadSettingsFile();
 void SaveSettingsFile();
 
