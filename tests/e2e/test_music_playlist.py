@@ -1,9 +1,8 @@
-"""Background music under Wine, which has no MIDI device here. The test build
-pretends to have one and writes each MCI command it sends to mci-commands.log:
-start-up opens the next entry of the play list through the real MCI by its
-short path, a missing file is passed over, only a successful end moves the list
-on, and Current carries the place over to the next run. The shipped build
-starts no music."""
+"""Music under Wine, which has no MIDI device here. The test build pretends to have
+one and writes each MCI command to mci-commands.log (result, callback window,
+command): start-up opens the next entry through the real MCI by its short path, a
+missing file is passed over, only a successful end moves on, and Current carries
+the place to the next run. The shipped build starts no music."""
 
 import os
 import re
@@ -11,92 +10,69 @@ import unittest
 
 import festoon_e2e as fe
 
-MM_MCINOTIFY = 953
-LONG_NAME = "Jingle Bells for the Whole Holiday Season.mid"  # blanks, over 31 characters
+NAME = "Jingle Bells for the Whole Holiday Season.mid"  # blanks, over 31 characters
 SETTINGS = dict(fe.QUIET_SETTINGS, Music=1)
-PLAY_LIST = {"NumEntries": "3", "MIDI1": LONG_NAME, "MIDI2": "gone away.mid",
-             "MIDI3": "xmastune.mid"}
-SHORT_PATH = re.compile(r"^[A-Z]:(\\[^\\ ]{1,8}(\.[^\\ .]{1,3})?)+$", re.I)
+LIST = {"NumEntries": "3", "MIDI1": NAME, "MIDI2": "gone away.mid", "MIDI3": "xmastune.mid"}
+SHORT_PATH = r"[A-Z]:(\\[^\\ ]{1,8}(\.[^\\ .]{1,3})?)+"
 
 
-def tune():
+def session(music, **kw):
     with open(os.path.join(fe.win_build_dir(), "xmastune.mid"), "rb") as f:
-        return f.read()
+        return fe.Session(ini={"Settings": SETTINGS, "Music": music}, files={NAME: f.read()}, **kw)
 
 
-def commands(session):
-    """(result, callback window, command) of each command sent so far."""
-    path = os.path.join(session.folder, "mci-commands.log")
-    if not os.path.isfile(path):
-        return []
-    with open(path, encoding="latin-1") as f:
-        return [tuple(line.rstrip("\n").split("\t", 2)) for line in f]
+def log(s):
+    path = os.path.join(s.folder, "mci-commands.log")
+    with open(path) if os.path.isfile(path) else open(os.devnull) as f:
+        return [tuple(line.rstrip("\n").split("\t")) for line in f]
 
 
-def current(session):
-    return session.read_ini().get("Music", {}).get("Current")
+def current(s):
+    return s.read_ini()["Music"].get("Current")
 
 
 class MusicPlayList(unittest.TestCase):
-    def check_opened(self, sent, path_end, alias, hwnd):
-        result, callback, command = sent[0]
-        self.assertEqual((result, callback), ("0", str(hwnd)), command)  # MCI opened it
-        match = re.fullmatch(r"open sequencer!(\S+) alias " + alias, command)
-        self.assertIsNotNone(match, command)
-        self.assertRegex(match.group(1), SHORT_PATH)
-        self.assertTrue(match.group(1).lower().endswith(path_end), command)
-        self.assertEqual(sent[1], ("0", str(hwnd), "play %s from 0 notify" % alias))
+    def assert_plays(self, s, entry, alias, path_end, first):
+        hwnd = str(s.wait_main_window())
+        self.assertEqual(s.wait_for(lambda: current(s) == entry), True)
+        sent = log(s)[first:]
+        self.assertRegex(sent[0][2], r"^open sequencer!%s alias %s$" % (SHORT_PATH, alias))
+        self.assertTrue(sent[0][2].split()[1].lower().endswith(path_end), sent[0])
+        self.assertEqual(sent[:2], [("0", hwnd, sent[0][2]),  # MCI opened the file
+                                    ("0", hwnd, "play %s from 0 notify" % alias)])
 
     def test_play_list_runs_and_resumes(self):
-        ini = {"Settings": SETTINGS, "Music": PLAY_LIST}
-        with fe.Session(ini=ini, files={LONG_NAME: tune()}, test_build=True) as s:
-            hwnd = s.wait_main_window()
+        with session(LIST, test_build=True) as s:
             s.wait_started()
-            self.assertEqual(s.wait_for(lambda: current(s) == "1"), True)
-            sent = commands(s)
-            self.assertEqual(len(sent), 2, sent)
-            self.check_opened(sent, ".mid", "music2", hwnd)
-            first_path = sent[0][2].split()[1]
-
-            # An aborted piece is not followed; the successful end of one is, past the
-            # missing second entry.
-            s.driver_ok("post", fe.MAIN_CLASS, MM_MCINOTIFY, 4, 0)
-            s.driver_ok("post", fe.MAIN_CLASS, MM_MCINOTIFY, 1, 0)
+            self.assert_plays(s, "1", "music2", ".mid", 0)
+            s.driver_ok("post", fe.MAIN_CLASS, 953, 4, 0)  # MM_MCINOTIFY, aborted: no effect
+            s.driver_ok("post", fe.MAIN_CLASS, 953, 1, 0)  # successful: on to entry 3
             self.assertEqual(s.wait_for(lambda: current(s) == "3"), True)
-            sent = commands(s)
-            self.assertEqual([c[1:] for c in sent[2:4]], [("0", "stop music2"), ("0", "close music2")])
-            self.assertEqual(len(sent), 6, sent)
-            self.check_opened(sent[4:], "\\xmastune.mid", "music3", hwnd)
-
+            self.assertEqual(log(s)[2:4], [("0", "0", "stop music2"), ("0", "0", "close music2")])
+            self.assert_plays(s, "3", "music3", "\\xmastune.mid", 4)
             self.assertEqual(s.close(), 0)
-            self.assertEqual([c[1:] for c in commands(s)[6:]],
-                             [("0", "stop music3"), ("0", "close music3")])
+            self.assertEqual(log(s)[6:], [("0", "0", "stop music3"), ("0", "0", "close music3")])
 
-            # The next run goes on after entry 3, with entry 1, by the same short path.
-            s.start_program()
-            hwnd = s.wait_main_window()
+            s.start_program()  # the next run goes on with entry 1, as music2 again
             s.wait_started()
-            self.assertEqual(s.wait_for(lambda: current(s) == "1"), True)
-            sent = commands(s)[8:]
-            self.check_opened(sent, ".mid", "music2", hwnd)
-            self.assertEqual(sent[0][2].split()[1], first_path)
+            self.assert_plays(s, "1", "music2", ".mid", 8)
+            self.assertEqual(log(s)[8][2], log(s)[0][2])
             self.assertEqual(s.close(), 0)
 
     def test_junk_play_list_ends_quietly(self):
         junk = {"NumEntries": "99999999999", "Current": "-7", "MIDI1": "q" * 3000, "MIDI2": ""}
-        with fe.Session(ini={"Settings": SETTINGS, "Music": junk}, test_build=True) as s:
+        with session(junk, test_build=True) as s:
             s.wait_started()
             self.assertEqual(s.wait_for(lambda: current(s) == "1000"), True)
-            self.assertEqual(commands(s), [])
             self.assertEqual(s.close(), 0)
+            self.assertEqual(log(s), [])
 
     def test_shipped_build_plays_nothing(self):
-        ini = {"Settings": SETTINGS, "Music": PLAY_LIST}
-        with fe.Session(ini=ini, files={LONG_NAME: tune()}) as s:
+        with session(LIST) as s:
             s.wait_started()
             self.assertEqual(s.close(), 0)
             self.assertIsNone(current(s))  # the list never moved
-            self.assertEqual(commands(s), [])
+            self.assertEqual(log(s), [])
 
 
 if __name__ == "__main__":
