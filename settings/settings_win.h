@@ -26,3 +26,6 @@ void SaveSettingsFile();
 // most 31 characters ("" when the key is missing).
 void WriteProfileKey(const char* section, const char* key, const char* value);
 void ReadProfileKey(const char* section, const char* key, char* out, std::size_t size);
+// The same read without the 31-character cut, for values such as file names:
+// at most size - 1 characters ("" when the key is missing).
+void ReadProfileText(const char* section, const char* key, char* out, std::size_t size);
