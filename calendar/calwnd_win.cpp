@@ -73,7 +73,8 @@ void ApplyRememberedPlacement() {
     SetWindowPlacement(hwnd, &wp);
 }
 
-void OnSize(HWND hwnd) {
+// The text fills the client area less 2 pixels on every side.
+void LayOutText(HWND hwnd) {
     RECT r;
     GetClientRect(hwnd, &r);
     InflateRect(&r, -2, -2);
@@ -152,11 +153,14 @@ void OnDateTimer(HWND hwnd) {
 INT_PTR CALLBACK CalendarWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_INITDIALOG:
+        // The template places the text a little off the client area's margins;
+        // the first WM_SIZE came before the controls existed.
+        LayOutText(hwnd);
         BuildCalendarTextInto(hwnd);
         SetTimer(hwnd, kDateTimer, kDateCheckMs, nullptr);
         return TRUE;
     case WM_SIZE:
-        OnSize(hwnd);
+        LayOutText(hwnd);
         return TRUE;
     case WM_CLOSE:
         HideCalendarWindow();
