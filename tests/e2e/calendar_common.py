@@ -106,15 +106,13 @@ def item_state(session, dialog, ident):
     return session.driver_ok("item-state", dialog, ident).split()
 
 
+MESSAGE_TEXT_ID = 0xFFFF  # the text of a message box
+
+
 def message_box(session, caption, timeout=None):
     """(handle, text) of the open message box with that caption."""
     box = wait_dialog(session, caption, timeout)
-    texts = []
-    for line in session.driver_ok("children", box).splitlines():
-        parts = line.split("\t")
-        if len(parts) == 5 and parts[1].lower() == "static" and parts[2]:
-            texts.append(parts[2])
-    return box, max(texts, key=len) if texts else ""
+    return box, item_text(session, box, MESSAGE_TEXT_ID)
 
 
 def answer_box(session, box, button):
