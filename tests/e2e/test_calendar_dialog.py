@@ -10,6 +10,7 @@ import calendar_common as cal
 import festoon_e2e as fe
 
 APP_CAPTION = "Festoon v2.21"
+WM_CONTEXTMENU = 0x007B
 DAY_MESSAGE = ("You have selected a day which does not fall in that month.  "
                "Please select a different day.")
 
@@ -53,6 +54,20 @@ class CalendarDialog(unittest.TestCase):
         with fe.Session(ini=ini) as session:
             session.wait_started()
             window, dialog = open_from_menu(session)
+
+            # While the dialog runs, the window's menu greys "Configure Events...". The
+            # dialog disables the window it belongs to, so the menu is asked for by
+            # message, as a right click on the window would.
+            left, top, right, bottom = window["rect"]
+            x, y = (left + right) // 2, (top + bottom) // 2
+            session.driver_ok("post", window["hwnd"], WM_CONTEXTMENU, 0, (y << 16) | x)
+            items = session.wait_for(session.menu_items, timeout=10)
+            self.assertIsNotNone(items, "no context menu opened")
+            self.assertEqual((items[0]["text"], items[0]["state"]),
+                             ("Configure Events...", "grayed"))
+            self.assertEqual(items[2]["state"], "enabled")
+            session.xdotool("mousemove", 700, 650, "click", 1)
+            self.assertTrue(session.wait_for(lambda: session.menu_items() is None))
 
             # The dialog starts from the settings.
             states = [cal.item_state(session, dialog, i)[1] for i in cal.HOLIDAY_BOXES]
@@ -107,6 +122,11 @@ class CalendarDialog(unittest.TestCase):
             events = [("Adam", 7, 8), ("Mia", 12, 1), ("Zoe", 2, 29)]
             self.assertIn(shown, {cal.calendar_text(day, [1, 1, 0, 1, 0], events)
                                   for day in (before, after)})
+            items = cal.open_context_menu(session, window)
+            self.assertEqual((items[0]["text"], items[0]["state"]),
+                             ("Configure Events...", "enabled"))
+            session.xdotool("key", "Escape")
+            self.assertTrue(session.wait_for(lambda: session.menu_items() is None))
             self.assertEqual(session.close(), 0)
 
     def test_edit_keeps_the_line_in_place_and_delete_asks_first(self):
