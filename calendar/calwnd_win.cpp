@@ -158,7 +158,11 @@ INT_PTR CALLBACK CalendarWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
         LayOutText(hwnd);
         BuildCalendarTextInto(hwnd);
         SetTimer(hwnd, kDateTimer, kDateCheckMs, nullptr);
-        return TRUE;
+        // No focus for a window created hidden: setting it would activate the
+        // invisible window, taking the keyboard from whatever the user was in,
+        // and the later show would find it active already and leave its
+        // caption drawn inactive.
+        return FALSE;
     case WM_SIZE:
         LayOutText(hwnd);
         return TRUE;

@@ -183,9 +183,14 @@ class CalendarWindow(unittest.TestCase):
             window = cal.window_of(session, cal.WINDOW_TITLE)
             self.assertIsNotNone(window, "no calendar window was created")
             self.assertFalse(window["visible"])
-            # Shown on request: nothing is followed.
+            # Created hidden, it must not have taken the activation from anyone.
+            active = int(session.driver_ok("active", window["hwnd"]).split()[1])
+            self.assertNotEqual(active, window["hwnd"])
+            # Shown on request, in front: nothing is followed.
             session.post_command(1009)
             window = shown_window(session)
+            self.assertTrue(session.wait_for(lambda: session.driver_ok(
+                "active", window["hwnd"]).split() == [str(window["hwnd"])] * 2))
             self.assertEqual(cal.item_text(session, window["hwnd"], cal.TEXT_ID),
                              "<No calendar events defined>")
             self.assertEqual(session.close(), 0)

@@ -604,6 +604,19 @@ int CmdFocus(int argc, char** argv) {
     return kOk;
 }
 
+// The system's foreground window and the active window of the given window's
+// thread, as handles.
+int CmdActive(int argc, char** argv) {
+    if (argc < 1) return kUsage;
+    HWND hwnd = ResolveDialog(argv[0]);
+    if (!hwnd) return kNotFound;
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(hwnd, nullptr), &info)) return kNotFound;
+    std::printf("%llu %llu\n", HandleValue(GetForegroundWindow()), HandleValue(info.hwndActive));
+    return kOk;
+}
+
 // Draws an icon of an executable's resources over a solid background, as a tray or
 // a window would show it, and writes the result as BMP. The icon image is chosen for
 // LOADSIZE (default SIZE) and drawn at SIZE, so "32 loaded, 16 drawn" shows what a
@@ -664,6 +677,7 @@ int Usage() {
                "  select-item DIALOG ID INDEX [double] select a list item and notify\n"
                "  item-state DIALOG ID                enabled, checked, visible, rectangle\n"
                "  focus DIALOG                        id of the control with the focus\n"
+               "  active HWND|CLASS|CAPTION           foreground and active window handles\n"
                "  render-icon EXE NAME SIZE R G B FILE.bmp [LOADSIZE]\n"
                "  tray-delete HWND|CLASS ID           remove that window's tray icon\n",
                stderr);
@@ -701,6 +715,7 @@ constexpr Command kCommands[] = {
     {"select-item", CmdSelectItem},
     {"item-state", CmdItemState},
     {"focus", CmdFocus},
+    {"active", CmdActive},
     {"render-icon", CmdRenderIcon},
     {"tray-delete", CmdTrayDelete},
 };
