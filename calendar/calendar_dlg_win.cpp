@@ -75,6 +75,7 @@ void OnOk(HWND hwnd) {
     }
     SaveSettingsFile();
     RefreshCalendarWindow();
+    // The closing zoom belongs here once the zoom effect exists.
     EndDialog(hwnd, 1);
 }
 

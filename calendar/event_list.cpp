@@ -27,8 +27,11 @@ int ReadDigits(const char* p, std::size_t len) {
 
 void FormatListLine(const CustomEvent& ev, char* out, std::size_t size) {
     if (size == 0) return;
-    std::snprintf(out, size, "%.*s\t%.2d-%.2d", static_cast<int>(kNameChars), ev.name, ev.month,
-                  ev.day);
+    // A tab in a hand-edited name would end the name early when the line is
+    // read back, and the date with it.
+    char name[kNameChars + 1];
+    TidyEventName(ev.name, name, sizeof name);
+    std::snprintf(out, size, "%s\t%.2d-%.2d", name, ev.month, ev.day);
 }
 
 CustomEvent ParseListLine(const char* line) {

@@ -32,6 +32,11 @@ TEST(CalendarListLine, FormatsNameTabAndTwoDigitDate) {
     EXPECT_EQ(Line(Event("Birthday", 3, 7)), "Birthday\t03-07");
     EXPECT_EQ(Line(Event("New Year's Eve", 12, 31)), "New Year's Eve\t12-31");
     EXPECT_EQ(Line(Event("Odd", -1, -1)), "Odd\t-01--01");
+    // A tab from a hand-edited file must not split the line.
+    const CustomEvent tabbed = festoon::ParseListLine(Line(Event("Tab\tbed", 3, 7)).c_str());
+    EXPECT_STREQ(tabbed.name, "Tab bed");
+    EXPECT_EQ(tabbed.month, 3);
+    EXPECT_EQ(tabbed.day, 7);
 }
 
 TEST(CalendarListLine, ParsesWhatItFormats) {
