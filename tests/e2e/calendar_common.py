@@ -5,41 +5,30 @@ import datetime
 
 import festoon_e2e as fe
 
-WINDOW_TITLE = "Festoon Calendar"
-DIALOG_TITLE = "Holiday Calendar"
-EDITOR_TITLE = "Edit Calendar Event"
-DIALOG_CLASS = "#32770"
-TEXT_ID = 1024
-LIST_ID = 1019
+WINDOW, DIALOG, EDITOR = "Festoon Calendar", "Holiday Calendar", "Edit Calendar Event"
+TEXT_ID, LIST_ID, STARTUP_BOX, EDIT_BUTTON, DELETE_BUTTON = 1024, 1019, 1026, 1021, 1022
 NAME_ID, MONTH_ID, DAY_ID = 1022, 1023, 1024
-HOLIDAY_BOXES = [1013, 1014, 1015, 1016, 1017]
-STARTUP_BOX = 1026
-EDIT_BUTTON, DELETE_BUTTON = 1021, 1022
+MESSAGE_TEXT_ID = 0xFFFF  # the text of a message box
 EMPTY_SLOT = "#-01 -01"
-TRAY_POINT = (1014, 758)  # the first tray icon on a 1024x768 desktop
-
 HOLIDAYS = [("Christmas", 12, 25), ("Halloween", 10, 31), ("St. Patrick's Day", 3, 17),
             ("Valentine's Day", 2, 14), ("4th of July", 7, 4)]
 
 
 def days_until(today, month, day):
     """Days to the next month/day; a day the month lacks is the day after its end."""
-    passed = (month, day) < (today.month, today.day)
-    year = today.year + 1 if passed else today.year
-    target = datetime.date(year, month, 1) + datetime.timedelta(days=day - 1)
-    return (target - today).days
+    year = today.year + 1 if (month, day) < (today.month, today.day) else today.year
+    return (datetime.date(year, month, 1) + datetime.timedelta(days=day - 1) - today).days
 
 
 def calendar_text(today, flags, events):
-    """The text the window shows: flags for the five holidays, events as (name, m, d)."""
     if not any(flags) and not events:
         return "<No calendar events defined>"
     text = ""
     for flag, (name, month, day) in zip(flags, HOLIDAYS):
+        days = days_until(today, month, day)
         if flag:
-            days = days_until(today, month, day)
-            text += ("%s is TODAY\r\n" % name if days == 0
-                     else "Days until %s = %d\r\n" % (name, days))
+            text += "%s is TODAY\r\n" % name if days == 0 else "Days until %s = %d\r\n" % (name,
+                                                                                           days)
     text += "\r\n"
     for name, month, day in events:
         text += "Days until %s (%d/%d) = %d\r\n" % (name, month, day,
@@ -47,48 +36,39 @@ def calendar_text(today, flags, events):
     return text
 
 
-def stored_event(name, month, day):
-    return "%s#%02d %02d" % (name, month, day)
+def settings_with(**values):
+    return {"Settings": dict(fe.QUIET_SETTINGS, **values)}
+
+
+def window_of(session, title, visible_only=False):
+    for window in session.windows(include_hidden=not visible_only):
+        if window["cls"] == "#32770" and window["title"] == title:
+            return window
+    return None
+
+
+def wait(session, condition, what):
+    value = session.wait_for(condition)
+    if not value:
+        raise fe.E2EError("waited in vain for " + what)
+    return value
+
+
+def wait_window(session, title):
+    return wait(session, lambda: window_of(session, title, True), title)
+
+
+def wait_dialog(session, title):
+    return wait_window(session, title)["hwnd"]
+
+
+def wait_gone(session, title):
+    wait(session, lambda: window_of(session, title, True) is None, title + " to close")
 
 
 def unescape(line):
-    out, i = [], 0
-    while i < len(line):
-        if line[i] == "\\" and i + 1 < len(line):
-            out.append({"t": "\t", "r": "\r", "n": "\n", "\\": "\\"}.get(line[i + 1],
-                                                                      line[i + 1]))
-            i += 2
-        else:
-            out.append(line[i])
-            i += 1
-    return "".join(out)
-
-
-def find_dialog(session, title):
-    """Handle of the visible standard dialog with that caption, or None."""
-    for window in session.windows():
-        if window["cls"] == DIALOG_CLASS and window["title"] == title:
-            return window["hwnd"]
-    return None
-
-
-def wait_dialog(session, title, timeout=None):
-    hwnd = session.wait_for(lambda: find_dialog(session, title), timeout)
-    if not hwnd:
-        raise fe.E2EError("no dialog %r appeared" % title)
-    return hwnd
-
-
-def wait_dialog_gone(session, title, timeout=None):
-    if not session.wait_for(lambda: find_dialog(session, title) is None, timeout):
-        raise fe.E2EError("the dialog %r stayed open" % title)
-
-
-def window_of(session, title, include_hidden=True):
-    for window in session.windows(include_hidden):
-        if window["cls"] == DIALOG_CLASS and window["title"] == title:
-            return window
-    return None
+    return (line.replace("\\\\", "\0").replace("\\t", "\t").replace("\\r", "\r")
+            .replace("\\n", "\n").replace("\0", "\\"))
 
 
 def item_text(session, dialog, ident):
@@ -103,62 +83,44 @@ def list_items(session, dialog, ident=LIST_ID):
 
 
 def item_state(session, dialog, ident):
+    """[enabled|disabled, checked|unchecked, visible|hidden, left, top, right, bottom]"""
     return session.driver_ok("item-state", dialog, ident).split()
 
 
-MESSAGE_TEXT_ID = 0xFFFF  # the text of a message box
-
-
-def message_box(session, caption, timeout=None):
-    """(handle, text) of the open message box with that caption."""
-    box = wait_dialog(session, caption, timeout)
+def message_box(session, caption):
+    box = wait_dialog(session, caption)
     return box, item_text(session, box, MESSAGE_TEXT_ID)
 
 
-def answer_box(session, box, button):
+def answer(session, box, button):
     session.driver_ok("press-button", box, button)
-    if not session.wait_for(lambda: box not in [w["hwnd"] for w in session.windows()]):
-        raise fe.E2EError("the message box stayed open")
+    wait(session, lambda: box not in [w["hwnd"] for w in session.windows()], "the box to close")
 
 
 def fill_editor(session, editor, name=None, month=None, day=None):
     if name is not None:
         session.driver_ok("set-text", editor, NAME_ID, name)
-    if month is not None:
-        session.driver_ok("select-item", editor, MONTH_ID, month - 1)
-    if day is not None:
-        session.driver_ok("select-item", editor, DAY_ID, day - 1)
+    for ident, value in ((MONTH_ID, month), (DAY_ID, day)):
+        session.driver_ok("select-item", editor, ident, -1 if value is None else value - 1)
 
 
 def add_event(session, dialog, name, month, day):
-    """Add..., fill the editor, OK; waits until the editor has closed."""
     session.driver_ok("press-button", dialog, "Add...")
-    editor = wait_dialog(session, EDITOR_TITLE)
+    editor = wait_dialog(session, EDITOR)
     fill_editor(session, editor, name, month, day)
     session.driver_ok("press-button", editor, "OK")
-    wait_dialog_gone(session, EDITOR_TITLE)
+    wait_gone(session, EDITOR)
 
 
-def open_context_menu(session, window):
-    """Right click in the middle of a window; returns the menu's items."""
+def context_menu(session, window):
+    """Right click in the middle of a window; the menu's items."""
     left, top, right, bottom = window["rect"]
     session.xdotool("mousemove", (left + right) // 2, (top + bottom) // 2, "click", 3)
-    items = session.wait_for(session.menu_items, timeout=10)
-    if not items:
-        raise fe.E2EError("no context menu opened")
-    return items
+    return wait(session, session.menu_items, "a context menu")
 
 
 def choose(session, items, text):
     """Clicks the menu item with that text, as the user would."""
-    item = next(i for i in items if i["text"] == text)
-    left, top, right, bottom = item["rect"]
+    left, top, right, bottom = next(i["rect"] for i in items if i["text"] == text)
     session.xdotool("mousemove", (left + right) // 2, (top + bottom) // 2, "click", 1)
-    if not session.wait_for(lambda: session.menu_items() is None, timeout=10):
-        raise fe.E2EError("the menu stayed open after choosing %r" % text)
-
-
-def settings_with(**values):
-    settings = dict(fe.QUIET_SETTINGS)
-    settings.update(values)
-    return {"Settings": settings}
+    wait(session, lambda: session.menu_items() is None, "the menu to close")
