@@ -47,7 +47,10 @@ void BuildCalendarTextInto(HWND hwnd) {
     SetDlgItemTextA(hwnd, IDC_CALWND_TEXT, text);
 }
 
-// A rectangle that lies off every monitor goes onto the nearest work area.
+// A rectangle that lies off every monitor (one was removed, or the file was
+// edited by hand) goes onto the nearest work area. SetWindowPlacement often
+// does the same, but not on every system; done here, the remembered
+// rectangle and the window agree.
 festoon::PlacementRect Reachable(const festoon::PlacementRect& r) {
     const RECT rc = {r.left, r.top, r.right, r.bottom};
     if (MonitorFromRect(&rc, MONITOR_DEFAULTTONULL) != nullptr) return r;
