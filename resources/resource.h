@@ -45,3 +45,24 @@
 #define IDS_STYLE_ICON_FIRST 5999 // 5999-6024 names of the style preview icons
 #define IDS_VERSION 9000          // "2.21"
 #define IDS_HOLIDAY_FIRST 14500   // 14500-14504 fixed holiday names
+
+// Holiday calendar: the window "CALENDARNOTIFY" and its menu, and the dialogs
+// "CalendarDlg" and "EditCalendarDlg". The window's menu also sends
+// IDM_CALENDAR, IDM_OPTIONS and IDM_ABOUT.
+#define IDC_CALWND_TEXT 1024
+#define IDM_CALWND_CLOSE 2
+#define IDC_CAL_CHRISTMAS 1013 // 1013-1017: Calendar1-Calendar5
+#define IDC_CAL_HALLOWEEN 1014
+#define IDC_CAL_STPATRICK 1015
+#define IDC_CAL_VALENTINE 1016
+#define IDC_CAL_JULY4 1017
+#define IDC_CAL_HEART_ICON 1018
+#define IDC_CAL_LIST 1019
+#define IDC_CAL_ADD 1020
+#define IDC_CAL_EDIT 1021
+#define IDC_CAL_DELETE 1022
+#define IDC_CAL_STARTUP 1026
+#define IDC_EVENT_NAME 1022
+#define IDC_EVENT_MONTH 1023
+#define IDC_EVENT_DAY 1024
+#define IDC_OPTIONS_CALENDAR_BUTTON 1021 // the options dialog's "Calendar"

@@ -442,6 +442,181 @@ int CmdPressButton(int argc, char** argv) {
     return PostMessageA(search.found, BM_CLICK, 0, 0) ? kOk : kNotFound;
 }
 
+// A dialog named by handle, by class or, for the standard dialog class, by caption.
+HWND ResolveDialog(const char* text) {
+    HWND dialog = ResolveTarget(text);
+    return dialog ? dialog : FindTopLevel("#32770", text);
+}
+
+// A control of a dialog: DIALOG and ID as the two arguments.
+HWND ResolveControl(int argc, char** argv) {
+    long long id = 0;
+    if (argc < 2 || !ParseNumber(argv[1], &id)) return nullptr;
+    HWND dialog = ResolveDialog(argv[0]);
+    return dialog ? GetDlgItem(dialog, static_cast<int>(id)) : nullptr;
+}
+
+// Text on one line: backslash, tab, CR and LF written as \\, \t, \r and \n.
+void PrintEscaped(const char* text) {
+    for (const char* p = text; *p; ++p) {
+        switch (*p) {
+        case '\\':
+            std::fputs("\\\\", stdout);
+            break;
+        case '\t':
+            std::fputs("\\t", stdout);
+            break;
+        case '\r':
+            std::fputs("\\r", stdout);
+            break;
+        case '\n':
+            std::fputs("\\n", stdout);
+            break;
+        default:
+            std::fputc(*p, stdout);
+            break;
+        }
+    }
+    std::fputc('\n', stdout);
+}
+
+bool SendWithTimeout(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR* result) {
+    return SendMessageTimeoutA(hwnd, message, wParam, lParam, SMTO_NORMAL, kSendTimeoutMs,
+                               result) != 0;
+}
+
+// The text of a dialog's control, escaped onto one line.
+int CmdItemText(int argc, char** argv) {
+    if (argc < 2) return kUsage;
+    HWND control = ResolveControl(argc, argv);
+    if (!control) return kNotFound;
+    static char text[16384];
+    DWORD_PTR ignored = 0;
+    text[0] = '\0';
+    if (!SendWithTimeout(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                         &ignored)) {
+        return kNotFound;
+    }
+    text[sizeof text - 1] = '\0';
+    PrintEscaped(text);
+    return kOk;
+}
+
+int CmdSetText(int argc, char** argv) {
+    if (argc < 3) return kUsage;
+    HWND control = ResolveControl(argc, argv);
+    if (!control) return kNotFound;
+    DWORD_PTR ignored = 0;
+    return SendWithTimeout(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[2]), &ignored)
+               ? kOk
+               : kNotFound;
+}
+
+bool IsListBox(HWND control) { return _stricmp(ClassOf(control).c_str(), "ListBox") == 0; }
+
+// First line: the item count and the selected index (-1 for none). Then one line
+// per item, escaped. Works for list boxes and combo boxes.
+int CmdListItems(int argc, char** argv) {
+    HWND control = ResolveControl(argc, argv);
+    if (!control) return kNotFound;
+    const bool list = IsListBox(control);
+    DWORD_PTR count = 0, selected = 0;
+    if (!SendWithTimeout(control, list ? LB_GETCOUNT : CB_GETCOUNT, 0, 0, &count) ||
+        !SendWithTimeout(control, list ? LB_GETCURSEL : CB_GETCURSEL, 0, 0, &selected)) {
+        return kNotFound;
+    }
+    std::printf("%d %d\n", static_cast<int>(count), static_cast<int>(selected));
+    // Asked in UTF-16: Wine hands an ANSI caller of another process the item text in
+    // UTF-16 all the same.
+    for (int i = 0; i < static_cast<int>(count); ++i) {
+        DWORD_PTR len = 0;
+        if (!SendMessageTimeoutW(control, list ? LB_GETTEXTLEN : CB_GETLBTEXTLEN, i, 0, SMTO_NORMAL,
+                                 kSendTimeoutMs, &len) ||
+            len >= 4096) {
+            len = 0;
+        }
+        std::vector<wchar_t> wide(static_cast<size_t>(len) + 1, L'\0');
+        DWORD_PTR ignored = 0;
+        if (len > 0)
+            SendMessageTimeoutW(control, list ? LB_GETTEXT : CB_GETLBTEXT, i,
+                                reinterpret_cast<LPARAM>(wide.data()), SMTO_NORMAL, kSendTimeoutMs,
+                                &ignored);
+        wide.back() = L'\0';
+        char text[4 * 4096] = {};
+        WideCharToMultiByte(CP_ACP, 0, wide.data(), -1, text, sizeof text, nullptr, nullptr);
+        PrintEscaped(text);
+    }
+    return kOk;
+}
+
+// Selects an item of a list or combo box and tells the dialog, as a click would
+// (a programmatic selection sends no notification). "double" adds the double click.
+int CmdSelectItem(int argc, char** argv) {
+    long long index = 0;
+    if (argc < 3 || !ParseNumber(argv[2], &index)) return kUsage;
+    HWND control = ResolveControl(argc, argv);
+    if (!control) return kNotFound;
+    const bool list = IsListBox(control);
+    DWORD_PTR ignored = 0;
+    if (!SendWithTimeout(control, list ? LB_SETCURSEL : CB_SETCURSEL, static_cast<WPARAM>(index), 0,
+                         &ignored)) {
+        return kNotFound;
+    }
+    const WORD id = static_cast<WORD>(GetDlgCtrlID(control));
+    const LPARAM from = reinterpret_cast<LPARAM>(control);
+    HWND parent = GetParent(control);
+    PostMessageA(parent, WM_COMMAND, MAKEWPARAM(id, list ? LBN_SELCHANGE : CBN_SELCHANGE), from);
+    if (list && argc >= 4 && std::strcmp(argv[3], "double") == 0)
+        PostMessageA(parent, WM_COMMAND, MAKEWPARAM(id, LBN_DBLCLK), from);
+    return kOk;
+}
+
+// "enabled|disabled checked|unchecked|indeterminate visible|hidden L T R B"; the
+// check state is that of a button, "unchecked" for any other control; the
+// rectangle is in screen coordinates.
+int CmdItemState(int argc, char** argv) {
+    HWND control = ResolveControl(argc, argv);
+    if (!control) return kNotFound;
+    DWORD_PTR check = 0;
+    if (_stricmp(ClassOf(control).c_str(), "Button") == 0)
+        SendWithTimeout(control, BM_GETCHECK, 0, 0, &check);
+    RECT rect = {};
+    GetWindowRect(control, &rect);
+    std::printf("%s %s %s %ld %ld %ld %ld\n", IsWindowEnabled(control) ? "enabled" : "disabled",
+                check == BST_CHECKED         ? "checked"
+                : check == BST_INDETERMINATE ? "indeterminate"
+                                             : "unchecked",
+                IsWindowVisible(control) ? "visible" : "hidden", rect.left, rect.top, rect.right,
+                rect.bottom);
+    return kOk;
+}
+
+// The control id of the window that has the keyboard focus in the thread of
+// the given window (0 when the focus is on no control).
+int CmdFocus(int argc, char** argv) {
+    if (argc < 1) return kUsage;
+    HWND hwnd = ResolveDialog(argv[0]);
+    if (!hwnd) return kNotFound;
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(hwnd, nullptr), &info)) return kNotFound;
+    std::printf("%d\n", info.hwndFocus ? GetDlgCtrlID(info.hwndFocus) : 0);
+    return kOk;
+}
+
+// The system's foreground window and the active window of the given window's
+// thread, as handles.
+int CmdActive(int argc, char** argv) {
+    if (argc < 1) return kUsage;
+    HWND hwnd = ResolveDialog(argv[0]);
+    if (!hwnd) return kNotFound;
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(hwnd, nullptr), &info)) return kNotFound;
+    std::printf("%llu %llu\n", HandleValue(GetForegroundWindow()), HandleValue(info.hwndActive));
+    return kOk;
+}
+
 // Draws an icon of an executable's resources over a solid background, as a tray or
 // a window would show it, and writes the result as BMP. The icon image is chosen for
 // LOADSIZE (default SIZE) and drawn at SIZE, so "32 loaded, 16 drawn" shows what a
@@ -496,6 +671,13 @@ int Usage() {
                "  capture FILE.bmp [X Y W H]          screen capture\n"
                "  click X Y [right]                   mouse click through SendInput\n"
                "  press-button DIALOG TEXT            BM_CLICK a dialog's button\n"
+               "  item-text DIALOG ID                 a control's text, escaped on one line\n"
+               "  set-text DIALOG ID TEXT             WM_SETTEXT to a control\n"
+               "  list-items DIALOG ID                count and selection, then the items\n"
+               "  select-item DIALOG ID INDEX [double] select a list item and notify\n"
+               "  item-state DIALOG ID                enabled, checked, visible, rectangle\n"
+               "  focus DIALOG                        id of the control with the focus\n"
+               "  active HWND|CLASS|CAPTION           foreground and active window handles\n"
                "  render-icon EXE NAME SIZE R G B FILE.bmp [LOADSIZE]\n"
                "  tray-delete HWND|CLASS ID           remove that window's tray icon\n",
                stderr);
@@ -527,6 +709,13 @@ constexpr Command kCommands[] = {
     {"capture", CmdCapture},
     {"click", CmdClick},
     {"press-button", CmdPressButton},
+    {"item-text", CmdItemText},
+    {"set-text", CmdSetText},
+    {"list-items", CmdListItems},
+    {"select-item", CmdSelectItem},
+    {"item-state", CmdItemState},
+    {"focus", CmdFocus},
+    {"active", CmdActive},
     {"render-icon", CmdRenderIcon},
     {"tray-delete", CmdTrayDelete},
 };
