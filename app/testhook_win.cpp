@@ -7,6 +7,7 @@
 #include "app/light_string_win.h"
 #include "app/testhook_ops.h"
 #include "lights/gdi_win.h"
+#include "shell/owntaskbar_win.h"
 
 namespace {
 
@@ -37,6 +38,11 @@ LRESULT OnTestOperation(WPARAM op, LPARAM arg) {
             StopAnimationTimer();
         }
         return 1;
+    case kHookSetOwnWindow:
+        // What the options dialog's apply step does when the value changed.
+        gSettings.OwnWindow = arg ? 1 : 0;
+        ApplyOwnTaskbarSetting();
+        return OwnTaskbar() != nullptr;
     default:
         return 0;
     }
