@@ -7,6 +7,7 @@
 #include "app/light_string_win.h"
 #include "app/testhook_ops.h"
 #include "lights/gdi_win.h"
+#include "settings/settings_win.h"
 #include "shell/owntaskbar_win.h"
 
 namespace {
@@ -43,6 +44,9 @@ LRESULT OnTestOperation(WPARAM op, LPARAM arg) {
         gSettings.OwnWindow = arg ? 1 : 0;
         ApplyOwnTaskbarSetting();
         return OwnTaskbar() != nullptr;
+    case kHookReloadSettings:
+        LoadSettingsFile();
+        return 1;
     default:
         return 0;
     }

@@ -65,22 +65,40 @@ class Commands(unittest.TestCase):
             ot.notify(s, ot.ABN_FULLSCREENAPP, 0)
             self.assertFalse(ot.is_topmost(s))
             self.assertEqual(ot.bars(s)[0]["rect"], (0, 0, 1024, 32))
-            self.assertEqual(s.close(), 0)
+            # Closing the bar closes the program, which saves its settings on the way.
+            s.driver_ok("post", ot.BAR_CLASS, "WM_CLOSE", 0, 0)
+            self.assertEqual(s.wait_exit(), 0)
+            self.assertEqual(saved_on_top(s), "0")
+            self.assertEqual(ot.free_top(s), 0)
 
     def test_clicks_and_colour_changes_leak_nothing(self):
-        with fe.Session(ini=ini(BackColor=5, OnTop=1)) as s:
+        with fe.Session(ini=ini(BackColor=5, OnTop=1), test_build=True) as s:
             s.wait_started()
+            # Only the bar's own painting may draw the string from here on.
+            lc.hold_still(s)
             self.assertTrue(s.wait_for(lambda: ot.bar_is_painted(s.capture(), DARK_BLUE, 32)))
             gdi = s.test_hook(fe.HOOK_LIVE_GDI_OBJECTS)
             # A double click fills the bar anew, as does every system settings change.
             s.driver_ok("send", ot.BAR_CLASS, "WM_LBUTTONDBLCLK", 0, 0, 300)
             s.driver_ok("send", fe.MAIN_CLASS, "WM_SETTINGCHANGE", 0, 0, 300)
             self.assertEqual(s.test_hook(fe.HOOK_LIVE_GDI_OBJECTS), gdi)
-            # The mouse itself: a double click on bare wire, a right click (no menu).
-            s.xdotool("mousemove", 48, 20, "click", "--repeat", 2, "--delay", 60, 1)
+            self.assertTrue(s.wait_for(lambda: ot.bar_is_painted(s.capture(), DARK_BLUE, 32)),
+                            "the bar lost its colour or its string")
+
+            # The file changes and is read again without being applied (as the
+            # options dialog's Cancel does): the bar keeps its colour, also through
+            # a right click (which opens no menu), until a double click fills it anew.
+            settings = s.read_ini()
+            settings["Settings"]["BackColor"] = "6"
+            with open(s.ini_path, "w", encoding="latin-1", newline="") as f:
+                f.write(fe.format_ini(settings))
+            self.assertEqual(s.test_hook(ot.HOOK_RELOAD_SETTINGS), 1)
             s.xdotool("mousemove", 112, 20, "click", 3)
             self.assertIsNone(s.wait_for(s.menu_items, timeout=2), "the bar opened a menu")
-            self.assertTrue(s.wait_for(lambda: ot.bar_is_painted(s.capture(), DARK_BLUE, 32)))
+            self.assertTrue(ot.bar_is_painted(s.capture(), DARK_BLUE, 32))
+            s.xdotool("mousemove", 48, 20, "click", "--repeat", 2, "--delay", 60, 1)
+            self.assertTrue(s.wait_for(lambda: ot.bar_is_painted(s.capture(), (0, 0, 255), 32)),
+                            "a double click did not repaint the bar")
             self.assertEqual(s.test_hook(fe.HOOK_LIVE_GDI_OBJECTS), gdi)
             self.assertEqual(len(ot.bars(s)), 1)
             self.assertEqual(s.close(), 0)
