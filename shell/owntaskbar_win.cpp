@@ -195,9 +195,8 @@ void ApplyBackgroundColor() {
 
 void FreeOwnTaskbar() {
     DestroyOwnTaskbar();
-    if (gBarBrush == nullptr) return;
     // The class outlives the window; it must not keep a brush about to go.
     if (gClassRegistered && UnregisterClassA(kBarClass, gInstance)) gClassRegistered = 0;
-    if (DeleteObject(gBarBrush)) CountReleased(kResGdi);
+    if (gBarBrush && DeleteObject(gBarBrush)) CountReleased(kResGdi);
     gBarBrush = nullptr;
 }
