@@ -5,26 +5,25 @@ import festoon_e2e as fe
 import lights_common as lc
 
 BAR_CLASS = "zezAppBarwClass"
-APPBAR_CALLBACK = 1863
 ABN_STATECHANGE, ABN_POSCHANGED, ABN_FULLSCREENAPP = 0, 1, 2
-WS_EX_TOPMOST = 0x8
+WM_LBUTTONDBLCLK, WM_SETTINGCHANGE = 0x0203, 0x001A
 CMD_TOGGLE_ON_TOP = 1005
 HOOK_SET_OWN_WINDOW = fe.HOOK_OPS["SET_OWN_WINDOW"]
 HOOK_RELOAD_SETTINGS = fe.HOOK_OPS["RELOAD_SETTINGS"]
 
-# BackColor -> the colour the bar shows (None: the desktop's own colour).
-BACK_COLORS = {0: None, 1: (0, 0, 0), 2: (127, 127, 127), 3: (192, 192, 192),
-               4: (255, 255, 255), 5: (0, 0, 127), 6: (0, 0, 255)}
+
+def ini(**values):
+    """Still bulbs, a bulb at every second position, the own taskbar on."""
+    return lc.settings(**dict(dict(Mode=0, Color=3, BulbType=0, NotSoMany=1, OwnWindow=1),
+                              **values))
 
 
 def bars(session):
-    """The program's bar windows (top level), visible or not."""
     return [w for w in session.windows(include_hidden=True) if w["cls"] == BAR_CLASS]
 
 
 def is_topmost(session):
-    style = session.driver_ok("style", BAR_CLASS).split()
-    return bool(int(style[1], 16) & WS_EX_TOPMOST)
+    return bool(int(session.driver_ok("style", BAR_CLASS).split()[1], 16) & 0x8)  # WS_EX_TOPMOST
 
 
 def free_top(session):
@@ -34,16 +33,23 @@ def free_top(session):
 
 
 def notify(session, code, param):
-    """Sends the bar a notification as the shell would."""
-    return int(session.driver_ok("send", BAR_CLASS, APPBAR_CALLBACK, code, param).strip())
+    """Sends the bar a notification (message 1863) as the shell would."""
+    return int(session.driver_ok("send", BAR_CLASS, 1863, code, param).strip())
 
 
-def bar_is_painted(image, colour, cells):
-    """True when the bulb rows of every bare-wire cell show only the bar colour and
-    every cell still has its wire: the bar is filled and the string is on it."""
-    for i in range(cells):
-        if not lc.has_wire(image, i, colour):
-            return False
-        if i % 2 == 1 and lc.count_unlike(lc.cell_pixels(image, i, lc.BULB_ROWS), colour):
-            return False
-    return True
+def painted(image, colour=None):
+    """The image when the bar shows the colour (None: the desktop's) in the bulb rows of
+    every bare-wire cell and a wire in every cell, else None."""
+    colour = colour or lc.background(image)
+    for i in range(32):
+        if not lc.has_wire(image, i, colour) or (
+                i % 2 and lc.count_unlike(lc.cell_pixels(image, i, lc.BULB_ROWS), colour)):
+            return None
+    return image
+
+
+def keep_desktop(session):
+    """Another program that keeps the Wine desktop (and its shell) alive after Festoon
+    ends, so that what the shell remembers can still be asked."""
+    return session.desktop.start([fe.driver_path(), "wait", "NoSuchWindowClass", 60000],
+                                 cwd=session.folder)

@@ -1,6 +1,6 @@
 // The own taskbar's conversation with the shell, recorded through its seam:
-// which appbar messages go out in which order, the rectangles it asks for and
-// takes, the z-order it chooses, and the colour that fills it.
+// the order of the appbar messages, the rectangles asked for and taken, the
+// z-order chosen, and the colour that fills the bar.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -9,68 +9,38 @@
 
 #include "shell/owntaskbar.h"
 
-using festoon::Area;
-using festoon::DockContext;
+using Log = std::vector<std::string>;
 
 namespace {
 
-std::string Text(const Area& r) {
-    return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + "," +
-           std::to_string(r.right) + "," + std::to_string(r.bottom) + ")";
+std::string Text(const festoon::Area& r) {
+    return " " + std::to_string(r.left) + "," + std::to_string(r.top) + "," +
+           std::to_string(r.right) + "," + std::to_string(r.bottom);
 }
 
-// Records every call; can narrow the rectangle as a shell with other bars
-// on the top edge would.
-class RecordingShell : public festoon::AppBarShell {
-  public:
-    std::vector<std::string> log;
-    int queryTop = 0;          // top of the free space the shell reports
-    int setPosBottomShift = 0; // how much the shell trims off the bottom on SETPOS
-
-    std::uintptr_t Send(festoon::AppBarMessage message, int edge, Area* rect, long param) override {
-        std::string entry = Name(message);
-        if (message == festoon::kAbmQueryPos || message == festoon::kAbmSetPos) {
-            EXPECT_EQ(edge, festoon::kEdgeTop);
-            EXPECT_NE(rect, nullptr);
-            entry += " " + Text(*rect);
-            if (message == festoon::kAbmQueryPos) rect->top = queryTop;
-            if (message == festoon::kAbmSetPos) rect->bottom -= setPosBottomShift;
-        }
-        EXPECT_EQ(param, 0);
-        log.push_back(entry);
+// Records every call; narrows the rectangle as a shell with other bars would.
+struct RecordingShell : festoon::AppBarShell {
+    Log log;
+    int queryTop = 0;   // top of the free space QUERYPOS reports
+    int setPosTrim = 0; // what SETPOS takes off the bottom
+    std::uintptr_t Send(festoon::AppBarMessage m, int edge, festoon::Area* rect,
+                        long param) override {
+        const char* names[10] = {"NEW", "REMOVE",   "QUERYPOS", "SETPOS", "",
+                                 "",    "ACTIVATE", "",         "",       "WINDOWPOSCHANGED"};
+        log.push_back(names[m] + (rect ? Text(*rect) : "") + (edge == 1 && !param ? "" : " ?"));
+        if (m == festoon::kAbmQueryPos) rect->top = queryTop;
+        if (m == festoon::kAbmSetPos) rect->bottom -= setPosTrim;
         return 1;
     }
-    void Move(const Area& rect) override { log.push_back("move " + Text(rect)); }
+    void Move(const festoon::Area& r) override { log.push_back("move" + Text(r)); }
     void Restack(festoon::BarLayer layer) override {
-        log.push_back(layer == festoon::BarLayer::Topmost      ? "topmost"
-                      : layer == festoon::BarLayer::NotTopmost ? "not topmost"
-                                                               : "bottom");
-    }
-
-  private:
-    static std::string Name(festoon::AppBarMessage m) {
-        switch (m) {
-        case festoon::kAbmNew:
-            return "NEW";
-        case festoon::kAbmRemove:
-            return "REMOVE";
-        case festoon::kAbmQueryPos:
-            return "QUERYPOS";
-        case festoon::kAbmSetPos:
-            return "SETPOS";
-        case festoon::kAbmActivate:
-            return "ACTIVATE";
-        case festoon::kAbmWindowPosChanged:
-            return "WINDOWPOSCHANGED";
-        }
-        return "?";
+        const char* names[3] = {"topmost", "not topmost", "bottom"};
+        log.push_back(names[static_cast<int>(layer)]);
     }
 };
 
-using Log = std::vector<std::string>;
-
-DockContext Screen(int width, int height, int onTop) {
-    DockContext c;
+festoon::DockContext Screen(int width, int height, int onTop) {
+    festoon::DockContext c;
     c.screenWidth = width;
     c.screenHeight = height;
     c.onTop = onTop;
@@ -79,112 +49,78 @@ DockContext Screen(int width, int height, int onTop) {
 
 } // namespace
 
-TEST(AppBarProtocol, RegisteringDocksAtTheTopAtOnce) {
+TEST(AppBarProtocol, ALifeFromRegistrationToRemoval) {
     RecordingShell shell;
     festoon::AppBarState state;
+    state.fullScreenApp = 1; // left from an earlier bar: a new one starts afresh
     festoon::AppBarRegister(state, shell, Screen(1024, 768, 1));
-    EXPECT_EQ(shell.log, (Log{"NEW", "QUERYPOS (0,0,1024,768)", "SETPOS (0,0,1024,32)",
-                              "move (0,0,1024,32)", "topmost", "ACTIVATE"}));
+    festoon::AppBarOnWindowPosChanged(shell);
+    festoon::AppBarOnActivate(shell);
+    festoon::AppBarUnregister(shell);
+    EXPECT_EQ(shell.log,
+              (Log{"NEW", "QUERYPOS 0,0,1024,768", "SETPOS 0,0,1024,32", "move 0,0,1024,32",
+                   "topmost", "ACTIVATE", "WINDOWPOSCHANGED", "ACTIVATE", "REMOVE", "ACTIVATE"}));
+    EXPECT_EQ(state.fullScreenApp, 0);
 }
 
 TEST(AppBarProtocol, TheShellsAnswersPlaceTheBar) {
-    struct Case {
-        const char* what;
-        int queryTop, setPosShift;
-        const char* setPos;
-        const char* move;
+    struct {
+        int queryTop, setPosTrim;
+        const char *setPos, *move;
     } const cases[] = {
-        {"free edge", 0, 0, "SETPOS (0,0,1920,32)", "move (0,0,1920,32)"},
-        {"below a taskbar at the top", 28, 0, "SETPOS (0,28,1920,60)", "move (0,28,1920,60)"},
-        {"below another bar", 32, 0, "SETPOS (0,32,1920,64)", "move (0,32,1920,64)"},
-        {"trimmed by SETPOS", 28, 4, "SETPOS (0,28,1920,60)", "move (0,28,1920,56)"},
-        {"a wild top does not wrap", INT_MAX - 10, 0, "SETPOS (0,2147483637,1920,2147483647)",
-         "move (0,2147483637,1920,2147483647)"},
+        {0, 0, "SETPOS 0,0,1920,32", "move 0,0,1920,32"},
+        {28, 0, "SETPOS 0,28,1920,60", "move 0,28,1920,60"}, // below a taskbar at the top
+        {28, 4, "SETPOS 0,28,1920,60", "move 0,28,1920,56"}, // SETPOS trims it: taken as is
+        {INT_MAX - 10, 0, "SETPOS 0,2147483637,1920,2147483647",
+         "move 0,2147483637,1920,2147483647"}, // a wild top does not wrap round
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const auto& c : cases) {
         RecordingShell shell;
         shell.queryTop = c.queryTop;
-        shell.setPosBottomShift = c.setPosShift;
-        festoon::AppBarState state;
-        festoon::AppBarDock(state, shell, Screen(1920, 1080, 1));
+        shell.setPosTrim = c.setPosTrim;
+        festoon::AppBarDock(festoon::AppBarState{}, shell, Screen(1920, 1080, 1));
         EXPECT_EQ(shell.log,
-                  (Log{"QUERYPOS (0,0,1920,1080)", c.setPos, c.move, "topmost", "ACTIVATE"}));
+                  (Log{"QUERYPOS 0,0,1920,1080", c.setPos, c.move, "topmost", "ACTIVATE"}));
     }
 }
 
 TEST(AppBarProtocol, NotificationsAndTheirAnswers) {
-    const Log dockTop = {"QUERYPOS (0,0,800,600)", "SETPOS (0,0,800,32)", "move (0,0,800,32)"};
-    struct Case {
-        const char* what;
+    struct {
         long fullScreenBefore;
         int onTop;
         unsigned code;
         long param;
-        const char* layer; // null when the bar must not dock
+        const char* layer; // null: the bar must not dock
         long fullScreenAfter;
     } const cases[] = {
-        {"position changed", 0, 1, festoon::kAbnPosChanged, 0, "topmost", 0},
-        {"position changed, OnTop off", 0, 0, festoon::kAbnPosChanged, 0, "not topmost", 0},
-        {"position changed during a full-screen program", 1, 1, festoon::kAbnPosChanged, 0,
-         "bottom", 1},
-        {"full-screen program opens", 0, 1, festoon::kAbnFullScreenApp, 1, "bottom", 1},
-        {"full-screen program closes", 1, 1, festoon::kAbnFullScreenApp, 0, "topmost", 0},
-        {"full-screen program closes, OnTop off", 1, 0, festoon::kAbnFullScreenApp, 0,
-         "not topmost", 0},
-        {"taskbar state changed", 0, 1, festoon::kAbnStateChange, 0, nullptr, 0},
-        {"windows arranged", 1, 1, festoon::kAbnWindowArrange, 1, nullptr, 1},
-        {"unknown notification", 0, 1, 77, 5, nullptr, 0},
+        {0, 1, festoon::kAbnPosChanged, 0, "topmost", 0},
+        {0, 0, festoon::kAbnPosChanged, 0, "not topmost", 0}, // OnTop off stays off
+        {1, 1, festoon::kAbnPosChanged, 0, "bottom", 1},      // a full-screen program is open
+        {0, 1, festoon::kAbnFullScreenApp, 1, "bottom", 1},
+        {1, 1, festoon::kAbnFullScreenApp, 0, "topmost", 0},
+        {1, 0, festoon::kAbnFullScreenApp, 0, "not topmost", 0},
+        {0, 1, festoon::kAbnStateChange, 0, nullptr, 0},
+        {1, 1, festoon::kAbnWindowArrange, 1, nullptr, 1},
+        {0, 1, 77, 5, nullptr, 0},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const auto& c : cases) {
         RecordingShell shell;
         festoon::AppBarState state;
         state.fullScreenApp = c.fullScreenBefore;
         EXPECT_EQ(festoon::AppBarOnNotify(state, shell, c.code, c.param, Screen(800, 600, c.onTop)),
                   0);
-        Log expected;
-        if (c.layer) {
-            expected = dockTop;
-            expected.push_back(c.layer);
-            expected.push_back("ACTIVATE");
-        }
-        EXPECT_EQ(shell.log, expected);
+        const Log docked = {"QUERYPOS 0,0,800,600", "SETPOS 0,0,800,32", "move 0,0,800,32",
+                            c.layer ? c.layer : "", "ACTIVATE"};
+        EXPECT_EQ(shell.log, c.layer ? docked : Log{}) << "notification " << c.code;
         EXPECT_EQ(state.fullScreenApp, c.fullScreenAfter);
     }
 }
 
-TEST(AppBarProtocol, ANewBarForgetsTheFullScreenProgram) {
-    RecordingShell shell;
-    festoon::AppBarState state;
-    state.fullScreenApp = 1;
-    state.thickness = 7;
-    festoon::AppBarRegister(state, shell, Screen(640, 480, 1));
-    EXPECT_EQ(state.fullScreenApp, 0);
-    EXPECT_EQ(state.thickness, festoon::kBarThickness);
-    EXPECT_EQ(shell.log.at(4), "topmost");
-}
-
-TEST(AppBarProtocol, WindowMessagesAndDestruction) {
-    RecordingShell shell;
-    festoon::AppBarOnWindowPosChanged(shell);
-    festoon::AppBarOnActivate(shell);
-    festoon::AppBarUnregister(shell);
-    EXPECT_EQ(shell.log, (Log{"WINDOWPOSCHANGED", "ACTIVATE", "REMOVE", "ACTIVATE"}));
-}
-
-TEST(BackgroundColour, TableAndOutOfRangeValues) {
-    const std::uint32_t desktop = 0x00A05030;
-    struct Case {
-        int backColor;
-        std::uint32_t colour;
-    } const cases[] = {
-        {0, desktop},  {1, 0x000000},      {2, 0x7F7F7F},      {3, 0xC0C0C0},
-        {4, 0xFFFFFF}, {5, 0x7F0000},      {6, 0xFF0000},      {7, desktop},
-        {-1, desktop}, {INT_MAX, desktop}, {INT_MIN, desktop},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(festoon::BackgroundColour(c.backColor, desktop), c.colour)
-            << "BackColor " << c.backColor;
-    }
+TEST(BackgroundColour, TableAndValuesWithoutAColour) {
+    const std::uint32_t desktop = 0xA05030;
+    const std::uint32_t expected[] = {desktop,  0x000000, 0x7F7F7F, 0xC0C0C0,
+                                      0xFFFFFF, 0x7F0000, 0xFF0000, desktop};
+    for (int i = 0; i <= 7; ++i) EXPECT_EQ(festoon::BackgroundColour(i, desktop), expected[i]);
+    for (int bad : {-1, INT_MAX, INT_MIN})
+        EXPECT_EQ(festoon::BackgroundColour(bad, desktop), desktop);
 }

@@ -36,14 +36,11 @@ constexpr MessageName kMessageNames[] = {
     {"WM_QUIT", WM_QUIT},
     {"WM_LBUTTONDOWN", WM_LBUTTONDOWN},
     {"WM_LBUTTONUP", WM_LBUTTONUP},
-    {"WM_LBUTTONDBLCLK", WM_LBUTTONDBLCLK},
     {"WM_RBUTTONDOWN", WM_RBUTTONDOWN},
     {"WM_RBUTTONUP", WM_RBUTTONUP},
     {"WM_KEYDOWN", WM_KEYDOWN},
     {"WM_KEYUP", WM_KEYUP},
     {"WM_CANCELMODE", WM_CANCELMODE},
-    {"WM_CONTEXTMENU", WM_CONTEXTMENU},
-    {"WM_SETTINGCHANGE", WM_SETTINGCHANGE},
 };
 
 // Accepts decimal, 0x-hex and negative numbers; the whole text must be a number.
