@@ -68,7 +68,9 @@ LRESULT OnSysCommand(HWND hwnd, WPARAM wParam, LPARAM lParam) {
         PostMessageA(hwnd, WM_CLOSE, 0, 0);
         return 1;
     case IDM_TOGGLE_ONTOP:
-        gSettings.OnTop = 1 - gSettings.OnTop;
+        // Any non-zero value in the file means on, and 1 - OnTop would turn 2
+        // into -1, still on.
+        gSettings.OnTop = gSettings.OnTop ? 0 : 1;
         ApplyOnTopSetting();
         SaveSettingsFile();
         break;

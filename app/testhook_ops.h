@@ -17,4 +17,6 @@ enum TestHookOp {
     kHookTimeDraws = 7,        // draws the string lParam times, returns microseconds
     kHookRunSteps = 8,         // makes lParam ungated animation steps at once
     kHookAnimationTimer = 9,   // lParam 0 stops the animation timer, 1 starts it
+    kHookSetOwnWindow = 13,    // sets OwnWindow to lParam and applies it; 1 when a bar exists
+    kHookReloadSettings = 14,  // reads garland.ini again without applying it (as Cancel does)
 };

@@ -7,6 +7,8 @@
 #include "app/light_string_win.h"
 #include "app/testhook_ops.h"
 #include "lights/gdi_win.h"
+#include "settings/settings_win.h"
+#include "shell/owntaskbar_win.h"
 
 namespace {
 
@@ -36,6 +38,14 @@ LRESULT OnTestOperation(WPARAM op, LPARAM arg) {
         } else {
             StopAnimationTimer();
         }
+        return 1;
+    case kHookSetOwnWindow:
+        // What the options dialog's apply step does when the value changed.
+        gSettings.OwnWindow = arg ? 1 : 0;
+        ApplyOwnTaskbarSetting();
+        return OwnTaskbar() != nullptr;
+    case kHookReloadSettings:
+        LoadSettingsFile();
         return 1;
     default:
         return 0;

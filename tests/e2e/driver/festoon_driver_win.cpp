@@ -175,6 +175,18 @@ int CmdMessage(int argc, char** argv, bool send) {
                    ? kOk
                    : kNotFound;
     }
+    // An optional count repeats the message in one run, for tests that look
+    // for a leak over hundreds of repetitions.
+    long long count = 1;
+    if (argc >= 5 && (!ParseNumber(argv[4], &count) || count < 1)) return kUsage;
+    for (long long i = 1; i < count; ++i) {
+        DWORD_PTR ignored = 0;
+        if (!SendMessageTimeoutA(hwnd, message, static_cast<WPARAM>(wParam),
+                                 static_cast<LPARAM>(lParam), SMTO_NORMAL, kSendTimeoutMs,
+                                 &ignored)) {
+            return kNotFound;
+        }
+    }
     return SendAndPrint(hwnd, message, wParam, lParam);
 }
 
@@ -242,6 +254,46 @@ int CmdChildren(int argc, char** argv) {
     EnumChildWindows(parent, CollectAll, reinterpret_cast<LPARAM>(&children));
     for (HWND hwnd : children) PrintWindowLine(hwnd);
     return kOk;
+}
+
+// The window's style and extended style in hex: WS_EX_TOPMOST tells whether it
+// stays above ordinary windows.
+int CmdStyle(int argc, char** argv) {
+    if (argc < 1) return kUsage;
+    HWND hwnd = ResolveTarget(argv[0]);
+    if (!hwnd) return kNotFound;
+    std::printf("0x%08lx 0x%08lx\n", static_cast<unsigned long>(GetWindowLongA(hwnd, GWL_STYLE)),
+                static_cast<unsigned long>(GetWindowLongA(hwnd, GWL_EXSTYLE)));
+    return kOk;
+}
+
+// Where a new desktop toolbar on the top edge would go: registers a bar of the
+// driver's own for a moment, asks the shell, and prints the rectangle it offers
+// (left top right bottom). Bars that other programs hold push it down.
+int CmdAppBarQuery(int, char**) {
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "festoonDriverBar";
+    RegisterClassA(&wc);
+    HWND hwnd = CreateWindowExA(WS_EX_TOOLWINDOW, wc.lpszClassName, "", WS_POPUP, 0, 0, 1, 1,
+                                nullptr, nullptr, wc.hInstance, nullptr);
+    if (!hwnd) return kNotFound;
+    APPBARDATA abd = {};
+    abd.cbSize = sizeof abd;
+    abd.hWnd = hwnd;
+    abd.uCallbackMessage = WM_APP;
+    int status = kNotFound;
+    if (SHAppBarMessage(ABM_NEW, &abd)) {
+        abd.uEdge = ABE_TOP;
+        abd.rc = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+        SHAppBarMessage(ABM_QUERYPOS, &abd);
+        std::printf("%ld %ld %ld %ld\n", abd.rc.left, abd.rc.top, abd.rc.right, abd.rc.bottom);
+        SHAppBarMessage(ABM_REMOVE, &abd);
+        status = kOk;
+    }
+    DestroyWindow(hwnd);
+    return status;
 }
 
 HWND VisibleMenuWindow() {
@@ -663,11 +715,14 @@ int Usage() {
                "  wait CLASS TIMEOUT_MS               wait for a window of CLASS\n"
                "  wait-gone CLASS TIMEOUT_MS          wait until no window of CLASS is left\n"
                "  post HWND|CLASS MSG WPARAM LPARAM   PostMessage (MSG a number or WM_ name)\n"
-               "  send HWND|CLASS MSG WPARAM LPARAM   SendMessage, print the result\n"
+               "  send HWND|CLASS MSG WPARAM LPARAM [COUNT]\n"
+               "                                      SendMessage (COUNT times), print the result\n"
                "  send-registered HWND|CLASS NAME WPARAM LPARAM\n"
                "  menu-items                          items of the open popup menu\n"
                "  windows [all]                       top-level windows\n"
                "  children HWND|CLASS                 child windows\n"
+               "  style HWND|CLASS                    style and extended style\n"
+               "  appbar-query                        rectangle the shell offers a new top bar\n"
                "  capture FILE.bmp [X Y W H]          screen capture\n"
                "  click X Y [right]                   mouse click through SendInput\n"
                "  press-button DIALOG TEXT            BM_CLICK a dialog's button\n"
@@ -706,6 +761,8 @@ constexpr Command kCommands[] = {
     {"menu-items", CmdMenu},
     {"windows", CmdWindows},
     {"children", CmdChildren},
+    {"style", CmdStyle},
+    {"appbar-query", CmdAppBarQuery},
     {"capture", CmdCapture},
     {"click", CmdClick},
     {"press-button", CmdPressButton},
