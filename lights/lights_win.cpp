@@ -10,6 +10,7 @@
 #include "app/globals_win.h"
 #include "lights/flashing.h"
 #include "lights/sprites_win.h"
+#include "saver/saver_win.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ void UpdateKeyLights() {
     BYTE keys[256];
     if (!GetKeyboardState(keys)) return;
     festoon::ApplyKeyLights(gLights, keys);
-    SetKeyboardState(keys);
+    if (SetKeyboardState(keys)) NoteOwnKeyWrite(keys);
 }
 
 } // namespace
