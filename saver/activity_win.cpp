@@ -5,11 +5,13 @@
 
 #include "app/globals_win.h"
 #include "saver/monitor.h"
+#include "saver/saver_test_win.h"
 #include "saver/saver_win.h"
 
 namespace {
 
 festoon::ActivityMonitor gMonitor;
+std::uint32_t gMinuteMs = 60000; // shorter only in the test build
 
 short AsyncKey(int vk) { return GetAsyncKeyState(vk); }
 
@@ -44,8 +46,12 @@ int ScreenSaverDue() {
     // With the power switched off the screen saver stays away, as the lights
     // and the music do.
     const bool enabled = gSettings.ScreenSaver && gSettings.Power;
-    return festoon::SaverDue(gMonitor, enabled, gSettings.SSDelay, SaverWindow() != nullptr,
-                             GetTickCount(), AsyncKey);
+    return festoon::SaverDue(gMonitor, enabled, festoon::SaverDelayMs(gSettings.SSDelay, gMinuteMs),
+                             SaverWindow() != nullptr, GetTickCount(), AsyncKey);
 }
 
 void NoteOwnKeyWrite(const BYTE keys[256]) { festoon::NoteOwnKeyWrite(gMonitor, keys); }
+
+#ifdef FESTOON_TEST_BUILD
+void SetSaverMinuteForTests(std::uint32_t ms) { gMinuteMs = ms ? ms : 60000; }
+#endif

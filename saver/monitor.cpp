@@ -52,15 +52,19 @@ void NoteOwnKeyWrite(ActivityMonitor& m, const unsigned char keys[256]) {
     for (int vk : kLockKeys) m.keys[vk] = keys[vk];
 }
 
-int SaverDue(ActivityMonitor& m, bool enabled, int delayMinutes, bool running, std::uint32_t now,
-             AsyncKeyFn asyncKey) {
+std::uint32_t SaverDelayMs(int minutes, std::uint32_t minuteMs) {
+    if (minutes < 0) minutes = 0;
+    if (minutes > kMaxDelayMinutes) minutes = kMaxDelayMinutes;
+    if (minuteMs > 60000) minuteMs = 60000;
+    return static_cast<std::uint32_t>(minutes) * minuteMs;
+}
+
+int SaverDue(ActivityMonitor& m, bool enabled, std::uint32_t delayMs, bool running,
+             std::uint32_t now, AsyncKeyFn asyncKey) {
     if (!enabled) return 0;
-    if (delayMinutes < 0) delayMinutes = 0;
-    if (delayMinutes > kMaxDelayMinutes) delayMinutes = kMaxDelayMinutes;
     // Measured as a difference, so the test keeps working when the tick
     // count wraps after 49.7 days.
-    if (!TickPassed(m.lastActivity, static_cast<std::uint32_t>(delayMinutes) * 60000u, now))
-        return 0;
+    if (!TickPassed(m.lastActivity, delayMs, now)) return 0;
     if (running) return 0;
     if (asyncKey) {
         for (int vk : kButtons) {

@@ -42,10 +42,15 @@ void NoteOwnKeyWrite(ActivityMonitor& m, const unsigned char keys[256]);
 // greater than 0 when pressed and released since the previous query.
 using AsyncKeyFn = short (*)(int vk);
 
-// 1 when the screen saver should start now. A click made since the previous
-// query counts as activity (and is recorded); a button held down does not.
-int SaverDue(ActivityMonitor& m, bool enabled, int delayMinutes, bool running, std::uint32_t now,
-             AsyncKeyFn asyncKey);
+// The idle delay in milliseconds for SSDelay minutes of minuteMs each;
+// negative delays count as 0 and delays beyond a day as a day.
+std::uint32_t SaverDelayMs(int minutes, std::uint32_t minuteMs = 60000);
+
+// 1 when the screen saver should start now, delayMs after the last activity.
+// A click made since the previous query counts as activity (and is
+// recorded); a button held down does not.
+int SaverDue(ActivityMonitor& m, bool enabled, std::uint32_t delayMs, bool running,
+             std::uint32_t now, AsyncKeyFn asyncKey);
 
 // With mouse movement ending the saver: true when (x, y) lies outside the
 // square from start - 10 (inside) to start + 10 (outside).

@@ -19,6 +19,7 @@ enum SaverHookOp {
     kHookRunSetup = 5,  // (posted by 4) runs the setup dialog
     kHookTimeTicks = 6, // runs lParam ticks at once, returns microseconds
     kHookFixSeed = 7,   // the generator and the effects' clock both start from lParam
+    kHookMinute = 8,    // one minute of SSDelay lasts lParam ms (0: a real minute)
 };
 
 std::uint32_t gFixedCalendar;
@@ -54,6 +55,9 @@ LRESULT OnSaverTestHook(HWND hwnd, WPARAM op, LPARAM arg) {
         gFixedCalendar = static_cast<std::uint32_t>(arg);
         festoon::SeedRandom(gFixedCalendar);
         festoon::SetCalendarSource(FixedCalendar);
+        return 1;
+    case kHookMinute:
+        SetSaverMinuteForTests(static_cast<std::uint32_t>(arg));
         return 1;
     default:
         return 0;

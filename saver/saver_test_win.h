@@ -5,10 +5,14 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 #ifdef FESTOON_TEST_BUILD
 // The registered message "FestoonSaverTestHook" (0 when it could not be made).
 UINT SaverTestHookMessage();
 LRESULT OnSaverTestHook(HWND hwnd, WPARAM op, LPARAM arg);
 // Runs that many ticks of the running saver at once; microseconds, or -1.
 long SaverTickMicroseconds(int ticks);
+// The length of one minute of SSDelay, so that a delay can pass in seconds.
+void SetSaverMinuteForTests(std::uint32_t ms);
 #endif

@@ -113,7 +113,8 @@ TEST(ScreenSaverDue, AfterTheDelayAndOnlyThen) {
     for (const Row& row : rows) {
         ActivityMonitor m = Primed(row.last);
         gButtons[1] = gButtons[2] = 0;
-        EXPECT_EQ(festoon::SaverDue(m, row.enabled, row.delay, row.running, row.now, Buttons),
+        EXPECT_EQ(festoon::SaverDue(m, row.enabled, festoon::SaverDelayMs(row.delay), row.running,
+                                    row.now, Buttons),
                   row.due)
             << row.what;
     }
@@ -136,7 +137,7 @@ TEST(ScreenSaverDue, AClickSinceTheLastTestKeepsItAwayAHeldButtonDoesNot) {
         ActivityMonitor m = Primed(1000);
         gButtons[1] = row.left;
         gButtons[2] = row.right;
-        EXPECT_EQ(festoon::SaverDue(m, true, 5, false, 400000, Buttons), row.due) << row.what;
+        EXPECT_EQ(festoon::SaverDue(m, true, 300000, false, 400000, Buttons), row.due) << row.what;
         EXPECT_EQ(m.lastActivity, row.due ? 1000u : 400000u) << row.what;
     }
 }
@@ -145,7 +146,7 @@ TEST(ScreenSaverDue, ButtonsAreOnlyAskedOnceTheDelayIsOver) {
     // Asking resets the "clicked since" bit, so an early question would lose a click.
     ActivityMonitor m = Primed(1000);
     gButtonQueries = 0;
-    EXPECT_EQ(festoon::SaverDue(m, true, 5, false, 2000, Buttons), 0);
+    EXPECT_EQ(festoon::SaverDue(m, true, 300000, false, 2000, Buttons), 0);
     EXPECT_EQ(gButtonQueries, 0);
 }
 
