@@ -34,6 +34,7 @@ constexpr COLORREF kTextRed = RGB(255, 0, 0);
 HWND gSaverWnd;
 int gRunning;
 POINT gStart;
+unsigned char gTypedWithAlt[256];
 festoon::SaverEffects gEffects;
 
 // The saver's picture: a top-down 32-bit DIB selected into a memory DC.
@@ -207,12 +208,19 @@ LRESULT OnCreate(HWND hwnd) {
     if (CreateFrame(width, height)) PaintFrame(hwnd);
     SetTimer(hwnd, kSaverTimer, kTickMs, nullptr);
     if (!GetCursorPos(&gStart)) gStart = POINT{0, 0};
+    std::memset(gTypedWithAlt, 0, sizeof gTypedWithAlt);
     return 0;
 }
 
 void OnDestroy(HWND hwnd) {
     KillTimer(hwnd, kSaverTimer);
     FreeFrame();
+    // Destroyed by anything but EndScreenSaver: the string must not keep
+    // drawing on a window that is gone, and a later start must not be refused.
+    if (hwnd == gSaverWnd) {
+        gSaverWnd = nullptr;
+        gRunning = 0;
+    }
 }
 
 void OnPaint(HWND hwnd) {
@@ -266,6 +274,17 @@ void OnTick(HWND hwnd) {
     GdiFlush();
     LayBulbs();
     CopyChanged(hwnd);
+}
+
+// Keys typed with Alt do not end the saver. Their key-ups may still arrive
+// as plain WM_KEYUP (Alt let go first, and Alt's own release after a
+// combination), so those are remembered from their WM_SYSKEYDOWN.
+void OnKeyUp(WPARAM vk) {
+    if (vk == VK_MENU || gTypedWithAlt[vk & 0xFF]) {
+        gTypedWithAlt[vk & 0xFF] = 0;
+        return;
+    }
+    EndScreenSaver();
 }
 
 void OnMouseMove(LPARAM lParam) {
@@ -325,7 +344,17 @@ LRESULT CALLBACK SaverWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         OnTick(hwnd);
         return 0;
     case WM_KEYDOWN:
+        EndScreenSaver();
+        return 0;
+    case WM_SYSKEYDOWN:
+        gTypedWithAlt[wParam & 0xFF] = 1;
+        break;
     case WM_KEYUP:
+        OnKeyUp(wParam);
+        return 0;
+    case WM_CLOSE:
+        // Alt+F4: keys typed with Alt do not end the saver, but closing the
+        // window does, through the same ending as a key.
         EndScreenSaver();
         return 0;
     case WM_MOUSEMOVE:

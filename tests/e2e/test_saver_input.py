@@ -47,14 +47,40 @@ class Ending(unittest.TestCase):
             self.assertTrue(self.still_running(s), "a move ended it")
             s.xdotool("click", "1")
             self.assertTrue(self.still_running(s), "a click ended it")
+            # IgnoreWinSS (on by default): Windows' own screen saver is refused.
+            answer = s.driver_ok("send", sc.SAVER_CLASS, "WM_SYSCOMMAND", 0xF140, 0).strip()
+            self.assertEqual(answer, "1")
+            self.assertTrue(self.still_running(s, 0.2))
             s.xdotool("key", "Return")
             self.assertEqual(sc.wait_saver(s, present=False, timeout=10), {})
             self.assertEqual(s.close(), 0)
 
-    def test_a_click_ends_it_with_mouse_click(self):
-        with fe.Session(ini=sc.settings(SSMouseMove=0, SSMouseClick=1), test_build=True) as s:
+    def test_keys_with_alt_do_not_end_it_but_alt_f4_does(self):
+        with fe.Session(ini=sc.settings(SSMouseMove=0, SSMouseClick=0), test_build=True) as s:
             s.wait_started()
             self.start_at_rest(s)
+            s.xdotool("key", "alt+x")
+            self.assertTrue(self.still_running(s), "Alt+X ended it")
+            s.xdotool("key", "alt+F4")
+            self.assertEqual(sc.wait_saver(s, present=False, timeout=10), {})
+            self.assertEqual(sc.hook(s, sc.HOOK_RUNNING), 0)
+            # Ended properly: it starts again, and the desktop shows no trace of it.
+            self.start_at_rest(s)
+            s.xdotool("key", "Escape")
+            self.assertEqual(sc.wait_saver(s, present=False, timeout=10), {})
+            x, y, w, h = sc.BELOW_STRING
+            self.assertTrue(s.wait_for(lambda: s.capture().crop(x, y, w, h)
+                                       .count_unlike(sc.DESKTOP_BLUE) == 0, timeout=10))
+            self.assertEqual(s.close(), 0)
+
+    def test_a_click_ends_it_with_mouse_click(self):
+        ini = sc.settings(SSMouseMove=0, SSMouseClick=1, IgnoreWinSS=0)
+        with fe.Session(ini=ini, test_build=True) as s:
+            s.wait_started()
+            self.start_at_rest(s)
+            # Without IgnoreWinSS the request takes its default course.
+            answer = s.driver_ok("send", sc.SAVER_CLASS, "WM_SYSCOMMAND", 0xF140, 0).strip()
+            self.assertEqual(answer, "0")
             s.xdotool("click", "3")
             self.assertEqual(sc.wait_saver(s, present=False, timeout=10), {})
             self.assertEqual(s.close(), 0)
