@@ -28,6 +28,11 @@ INT_PTR OnInitDialog(HWND dlg) {
     return TRUE;
 }
 
+void CloseDialog(HWND dlg) {
+    // The tooltips are removed here once the dialog has them.
+    EndDialog(dlg, 1);
+}
+
 // OK: a delay outside 1-60 keeps the dialog open with the focus on the field
 // and stores nothing.
 void OnOk(HWND dlg) {
@@ -48,8 +53,7 @@ void OnOk(HWND dlg) {
     char message[kMessageFieldChars] = {};
     GetDlgItemTextA(dlg, IDC_SS_MESSAGE, message, sizeof message);
     festoon::CutSaverMessage(message, gSettings.SSMsg, sizeof gSettings.SSMsg);
-    // The tooltips are removed here once the dialog has them.
-    EndDialog(dlg, 1);
+    CloseDialog(dlg);
 }
 
 INT_PTR OnCommand(HWND dlg, int id) {
@@ -58,7 +62,7 @@ INT_PTR OnCommand(HWND dlg, int id) {
         OnOk(dlg);
         return TRUE;
     case IDCANCEL:
-        EndDialog(dlg, 1);
+        CloseDialog(dlg);
         return TRUE;
     default:
         return FALSE;

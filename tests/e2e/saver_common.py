@@ -1,8 +1,6 @@
 """Helpers for the screen saver tests: the saver test hook of the test build, the
 saver window, and what a capture shows of it."""
 
-import time
-
 import festoon_e2e as fe
 import lights_common as lc
 
@@ -13,7 +11,6 @@ HOOK_END = 2
 HOOK_RUNNING = 3
 HOOK_OPEN_SETUP = 4    # opens the setup dialog (modal) after the message returns
 HOOK_TIME_TICKS = 6    # runs value ticks at once; microseconds
-HOOK_FIX_SEED = 7
 HOOK_MINUTE = 8        # one minute of SSDelay lasts value ms
 
 DESKTOP_BLUE = (37, 111, 149)   # the Wine desktop's colour in these sessions
@@ -82,7 +79,3 @@ def changed_pixels(a, b, box=BELOW_STRING):
         if ra != rb:
             changed += sum(1 for i in range(0, row, 3) if ra[i:i + 3] != rb[i:i + 3])
     return changed
-
-
-def settle(seconds=0.3):
-    time.sleep(seconds)
