@@ -254,6 +254,7 @@ void OnTick(HWND hwnd) {
         DrawSaverLogo(hwnd, dc.get());
         return;
     }
+    GdiFlush(); // the last copy to the window may still be reading the picture
     festoon::EffectStep(gEffects, gSettings.SSType, *gCanvas);
     const RECT client = {0, 0, gFrame.width, gFrame.height};
     if (MessageInCentre()) {
