@@ -80,7 +80,11 @@ void StopAnimationTimer() { KillTimer(gMainWnd, kAnimationTimer); }
 void StepLights(bool gated) {
     if (!festoon::AdvanceStep(gLights, gSettings, gated)) return;
     ++gSteps;
-    if (gSettings.KeyLights && gSettings.Power) MirrorKeyLights(gLights);
+    if (gSettings.KeyLights && gSettings.Power) {
+        // The activity monitor must not take our own lock-key writes for typing.
+        BYTE keys[256];
+        if (MirrorKeyLights(gLights, keys)) NoteOwnKeyWrite(keys);
+    }
     DrawTheString();
     const DWORD now = GetTickCount();
     if (festoon::StyleChangeDue(gLights, gSettings, now)) {

@@ -11,6 +11,7 @@
 #include "calendar/calwnd_win.h"
 #include "media/midi_win.h"
 #include "resource.h"
+#include "saver/saver_test_win.h"
 #include "saver/saver_win.h"
 #include "settings/settings_win.h"
 #include "shell/owntaskbar_win.h"
@@ -137,5 +138,8 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
         return 0;
     }
     if (msg == TestHookMessage() && msg != 0) return OnTestHook(wParam, lParam);
+#ifdef FESTOON_TEST_BUILD
+    if (msg == SaverTestHookMessage() && msg != 0) return OnSaverTestHook(hwnd, wParam, lParam);
+#endif
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }

@@ -50,9 +50,8 @@ void ComposeBulbs(const festoon::LightString& lights, Dib32& maskStrip, Dib32& c
                          static_cast<const Sprite*>(b.icon[b.lit ? 1 : 0]));
 }
 
-void MirrorKeyLights(const festoon::LightString& lights) {
-    BYTE keys[256];
-    if (!GetKeyboardState(keys)) return;
+int MirrorKeyLights(const festoon::LightString& lights, BYTE keys[256]) {
+    if (!GetKeyboardState(keys)) return 0;
     festoon::ApplyKeyLights(lights, keys);
-    SetKeyboardState(keys);
+    return SetKeyboardState(keys) ? 1 : 0;
 }

@@ -20,5 +20,6 @@ void FreeLightPictures(festoon::LightString& lights);
 // Lays every position's current picture into a mask strip and a colour strip
 // (position i at x = 32 i).
 void ComposeBulbs(const festoon::LightString& lights, Dib32& maskStrip, Dib32& colorStrip);
-// Sets the Num, Caps and Scroll Lock bytes from bulbs 0-2.
-void MirrorKeyLights(const festoon::LightString& lights);
+// Sets the Num, Caps and Scroll Lock bytes from bulbs 0-2. Returns 1 when the
+// keyboard state was written, with the bytes written in keys.
+int MirrorKeyLights(const festoon::LightString& lights, BYTE keys[256]);

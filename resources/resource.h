@@ -32,6 +32,14 @@
 #define IDB_LIGHTS 1501
 #define IDB_NOTE 1502
 
+// Screen saver setup dialog "SSSetupDlg".
+#define IDC_SS_DELAY 167
+#define IDC_SS_MOUSEMOVE 168
+#define IDC_SS_IGNOREWINSS 169
+#define IDC_SS_MOUSECLICK 171
+#define IDC_SS_MESSAGE 172
+#define IDC_SS_LOGO 1027
+
 // String table.
 #define IDS_HELP_TOPIC_FIRST 2000 // 2000-2009 help topic names
 #define IDS_HELP_TEXT_FIRST 2500  // 2500-2509 help topic texts
