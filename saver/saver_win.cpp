@@ -17,7 +17,6 @@
 #include "lights/gdi_win.h"
 #include "lights/lights_win.h"
 #include "lights/sprites_win.h"
-#include "lights/sprites_win.h"
 #include "resource.h"
 #include "saver/effects.h"
 #include "saver/monitor.h"
