@@ -5,8 +5,8 @@
 #include "app/globals_win.h"
 #include "app/resource_count_win.h"
 #include "lights/lights_win.h"
-#include "ui/about_win.h"
-#include "ui/options_win.h"
+#include "ui/about_dlg_win.h"
+#include "ui/options_dlg_win.h"
 
 void BringToFront(HWND hwnd) {
     BringWindowToTop(hwnd);

@@ -8,3 +8,4 @@ int MIDIDeviceAvailable() { return midiOutGetNumDevs() != 0 ? 1 : 0; }
 void MIDIPlayNext(HWND) {}
 void MIDIStop() {}
 void MIDIOnNotify(HWND, WPARAM) {}
+void MIDIReportNowPlaying() {}

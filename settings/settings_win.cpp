@@ -73,3 +73,9 @@ void ReadProfileKey(const char* section, const char* key, char* out, std::size_t
     profile.GetString(section, key, "", buf, sizeof buf);
     lstrcpynA(out, buf, static_cast<int>(size));
 }
+
+void ReadProfileText(const char* section, const char* key, char* out, std::size_t size) {
+    if (size == 0) return;
+    IniProfile profile;
+    profile.GetString(section, key, "", out, size);
+}

@@ -12,3 +12,6 @@ void SaveSettingsFile();
 // most 31 characters ("" when the key is missing).
 void WriteProfileKey(const char* section, const char* key, const char* value);
 void ReadProfileKey(const char* section, const char* key, char* out, std::size_t size);
+// One key read whole, up to size - 1 characters ("" when missing): for texts
+// longer than 31 characters, such as the play list's file names.
+void ReadProfileText(const char* section, const char* key, char* out, std::size_t size);
