@@ -9,8 +9,16 @@ namespace {
 
 constexpr double kRadiansPerDegree = 0.017453292222222222; // 3.1415926 / 180
 
+// Rounded, not truncated: the angle factor is a hair short of pi, so at half
+// a turn cos is just above -1 and truncation would land every corner one
+// pixel inside the dialog's frame instead of on it.
 ZoomPoint Turn(int cx, int cy, int a, int b, double c, double s) {
-    return ZoomPoint{cx + static_cast<int>(c * a + s * b), cy + static_cast<int>(c * b - s * a)};
+    return ZoomPoint{cx + static_cast<int>(std::lround(c * a + s * b)),
+                     cy + static_cast<int>(std::lround(c * b - s * a))};
+}
+
+double Between(int from, int to, int i, int n) {
+    return from + static_cast<double>(to - from) * i / n;
 }
 
 } // namespace
@@ -19,20 +27,16 @@ std::vector<ZoomOutline> ZoomOpenOutlines(const ZoomRect& from, const ZoomRect& 
                                           int direction) {
     std::vector<ZoomOutline> out;
     if (n < 1) return out;
-    const float fn = static_cast<float>(n);
-    const float dL = static_cast<float>(to.left - from.left) / fn;
-    const float dT = static_cast<float>(to.top - from.top) / fn;
-    const float dR = static_cast<float>(to.right - from.right) / fn;
-    const float dB = static_cast<float>(to.bottom - from.bottom) / fn;
-    float L = static_cast<float>(from.left), T = static_cast<float>(from.top);
-    float R = static_cast<float>(from.right), B = static_cast<float>(from.bottom);
     for (int i = 0; i <= n; ++i) {
-        const int cx = static_cast<int>((L + R) * 0.5f);
-        const int cy = static_cast<int>((T + B) * 0.5f);
-        const int a1 = static_cast<int>(static_cast<float>(cx) - L);
-        const int a2 = static_cast<int>(static_cast<float>(cx) - R);
-        const int b1 = static_cast<int>(static_cast<float>(cy) - T);
-        const int b2 = static_cast<int>(static_cast<float>(cy) - B);
+        // Each edge from its two ends, not by adding up a rounded step: the
+        // sum drifts by a fraction, which put the last outline a pixel off.
+        const double L = Between(from.left, to.left, i, n), T = Between(from.top, to.top, i, n);
+        const double R = Between(from.right, to.right, i, n);
+        const double B = Between(from.bottom, to.bottom, i, n);
+        const int cx = static_cast<int>((L + R) * 0.5);
+        const int cy = static_cast<int>((T + B) * 0.5);
+        const int a1 = static_cast<int>(cx - L), a2 = static_cast<int>(cx - R);
+        const int b1 = static_cast<int>(cy - T), b2 = static_cast<int>(cy - B);
         int degrees = (180 * i) / n;
         if (direction) degrees = -degrees;
         const double theta = degrees * kRadiansPerDegree;
@@ -44,10 +48,6 @@ std::vector<ZoomOutline> ZoomOpenOutlines(const ZoomRect& from, const ZoomRect& 
         o.p[3] = Turn(cx, cy, a1, b2, c, s);
         o.p[4] = o.p[0];
         out.push_back(o);
-        L += dL;
-        T += dT;
-        R += dR;
-        B += dB;
     }
     return out;
 }

@@ -23,9 +23,8 @@ struct ZoomOutline {
 };
 
 // The n + 1 outlines of the opening zoom from `from` to `to`, turning half a
-// turn (clockwise on screen when direction is non-zero). Edges move by
-// single-precision steps, as the effect has always drawn them. Empty when
-// n < 1.
+// turn (the direction flag picks which way), the first on `from` and the
+// last exactly on `to`. Empty when n < 1.
 std::vector<ZoomOutline> ZoomOpenOutlines(const ZoomRect& from, const ZoomRect& to, int n,
                                           int direction);
 
