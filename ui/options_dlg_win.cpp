@@ -253,19 +253,22 @@ void SavePlayList(HWND dlg) {
 }
 
 // After OK or Cancel. The lights around the dialog are repainted at once;
-// the system repaints the area under it as it uncovers it.
+// the system repaints the area under it as it uncovers it. All of this comes
+// before EndDialog: EndDialog hides the dialog at once on some systems, and
+// validating its rectangle after that would cancel the repaint of what it
+// uncovered, leaving a picture of the dialog on the desktop.
 void CloseOptions(HWND dlg, int cancelled) {
     RecordActivity();
     RemoveTooltips(&gTips);
     KillTimer(dlg, IDT_OPT_PREVIEW);
     RECT covered;
     GetWindowRect(dlg, &covered);
-    EndDialog(dlg, 1);
     if (cancelled) RepaintDesktop();
     HWND desktop = gDesktop ? gDesktop : GetDesktopWindow();
     InvalidateRect(desktop, nullptr, TRUE);
     ValidateRect(desktop, &covered);
     UpdateWindow(desktop);
+    EndDialog(dlg, 1);
     gDialogs.options.open = 0;
     gDialogs.options.hwnd = nullptr;
 }
