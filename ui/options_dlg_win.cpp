@@ -428,10 +428,29 @@ INT_PTR OnSysCommand(HWND dlg, WPARAM wParam) {
 }
 
 #ifdef FESTOON_TEST_BUILD
-// Lets the tests read what a user cannot see: how many key clicks sounded.
+// Lets the tests read what a user cannot see (wParam 0: how many key clicks
+// sounded) and, wParam 1, offer the music controls as a MIDI device would,
+// which this test machine lacks; wParam 2 sends an overlong now-playing report.
 UINT ProbeMessage() {
     static UINT msg = RegisterWindowMessageA("FestoonOptionsProbe");
     return msg;
+}
+
+LRESULT OnProbe(HWND dlg, WPARAM op) {
+    if (op == 1) {
+        Check(dlg, IDC_OPT_MUSIC, gSettings.Music);
+        Enable(dlg, IDC_OPT_MUSIC, 1);
+        Enable(dlg, IDC_OPT_MUSICLIST, gSettings.Music);
+        return 1;
+    }
+    if (op == 2) { // a now-playing report far longer than any file name
+        static char name[5000];
+        for (char& c : name) c = 'x';
+        name[sizeof name - 1] = '\0';
+        SendMessageA(dlg, WM_NOWPLAYING, 0, reinterpret_cast<LPARAM>(name));
+        return 1;
+    }
+    return SoundEffectsStarted();
 }
 #endif
 
@@ -478,7 +497,7 @@ INT_PTR CALLBACK OptionsDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam
     default:
 #ifdef FESTOON_TEST_BUILD
         if (msg == ProbeMessage()) {
-            SetWindowLongPtrA(dlg, DWLP_MSGRESULT, SoundEffectsStarted());
+            SetWindowLongPtrA(dlg, DWLP_MSGRESULT, OnProbe(dlg, wParam));
             return TRUE;
         }
 #endif
