@@ -47,20 +47,21 @@
 #define IDS_HOLIDAY_FIRST 14500   // 14500-14504 fixed holiday names
 
 // Strings of the dialogs.
-#define IDS_NO_MIDI_FILES 3100  // "No MIDI files found."
+#define IDS_NO_MIDI_FILES 3100   // "No MIDI files found."
 #define IDS_NO_MUSIC_CHOSEN 3101 // "No music has been selected, so music will be turned off."
-#define IDS_PLAYING 3102        // "Playing: %s"
+#define IDS_PLAYING 3102         // "Playing: %s"
 #define IDS_PLAYING_NOTHING 3103 // "Playing: <nothing>"
-#define IDS_BUILD_DATE 3104     // "Build Date: %s"
-#define IDS_BUILD_STAMP 3105    // "961121"
-#define IDS_NO_BITMAP 3106      // "could not load bitmap"
+#define IDS_BUILD_DATE 3104      // "Build Date: %s"
+#define IDS_BUILD_STAMP 3105     // "961121"
+#define IDS_NO_BITMAP 3106       // "could not load bitmap"
 
 // Options dialog ("OptionsDlg").
 #define IDC_OPT_QUIT 3
 #define IDC_OPT_HELP 9
 #define IDC_OPT_OWNWINDOW 10
 #define IDC_OPT_NOFLICKER 11
-#define IDC_OPT_MODE_FIRST 101 // 101-106: None, Random, All Together, Chase, Alternating, Some Flash
+#define IDC_OPT_MODE_FIRST                                                                         \
+    101 // 101-106: None, Random, All Together, Chase, Alternating, Some Flash
 #define IDC_OPT_MODE_LAST 106
 #define IDC_OPT_BURNEDOUT 135
 #define IDC_OPT_BROKEN 136
