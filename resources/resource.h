@@ -60,8 +60,8 @@
 #define IDC_OPT_HELP 9
 #define IDC_OPT_OWNWINDOW 10
 #define IDC_OPT_NOFLICKER 11
-#define IDC_OPT_MODE_FIRST                                                                         \
-    101 // 101-106: None, Random, All Together, Chase, Alternating, Some Flash
+// 101-106: None, Random, All Together, Chase, Alternating, Some Flash.
+#define IDC_OPT_MODE_FIRST 101
 #define IDC_OPT_MODE_LAST 106
 #define IDC_OPT_BURNEDOUT 135
 #define IDC_OPT_BROKEN 136
