@@ -3,10 +3,10 @@
 #include "app/dialogs_win.h"
 
 #include "app/globals_win.h"
-#include "lights/gdi_win.h"
 #include "app/light_string_win.h"
-#include "ui/about_win.h"
-#include "ui/options_win.h"
+#include "lights/gdi_win.h"
+#include "ui/about_dlg_win.h"
+#include "ui/options_dlg_win.h"
 
 void BringToFront(HWND hwnd) {
     BringWindowToTop(hwnd);

@@ -18,7 +18,7 @@
 #include "settings/settings_win.h"
 #include "shell/owntaskbar_win.h"
 #include "shell/tray_win.h"
-#include "ui/about_win.h"
+#include "ui/warnmusic_dlg_win.h"
 
 HINSTANCE gInstance;
 HWND gMainWnd;

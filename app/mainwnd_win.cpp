@@ -16,7 +16,7 @@
 #include "settings/settings_win.h"
 #include "shell/owntaskbar_win.h"
 #include "shell/tray_win.h"
-#include "ui/about_win.h"
+#include "ui/backcolor_dlg_win.h"
 
 LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 

@@ -74,3 +74,68 @@
 #define IDC_EVENT_MONTH 1023
 #define IDC_EVENT_DAY 1024
 #define IDC_OPTIONS_CALENDAR_BUTTON 1021 // the options dialog's "Calendar"
+// Strings of the dialogs.
+#define IDS_NO_MIDI_FILES 3100   // "No MIDI files found."
+#define IDS_NO_MUSIC_CHOSEN 3101 // "No music has been selected, so music will be turned off."
+#define IDS_PLAYING 3102         // "Playing: %s"
+#define IDS_PLAYING_NOTHING 3103 // "Playing: <nothing>"
+#define IDS_BUILD_DATE 3104      // "Build Date: %s"
+#define IDS_BUILD_STAMP 3105     // "961121"
+#define IDS_NO_BITMAP 3106       // "could not load bitmap"
+
+// Options dialog ("OptionsDlg").
+#define IDC_OPT_QUIT 3
+#define IDC_OPT_HELP 9
+#define IDC_OPT_OWNWINDOW 10
+#define IDC_OPT_NOFLICKER 11
+// 101-106: None, Random, All Together, Chase, Alternating, Some Flash.
+#define IDC_OPT_MODE_FIRST 101
+#define IDC_OPT_MODE_LAST 106
+#define IDC_OPT_BURNEDOUT 135
+#define IDC_OPT_BROKEN 136
+#define IDC_OPT_MISSING 137
+#define IDC_OPT_STYLE 140
+#define IDC_OPT_MUSIC 146
+#define IDC_OPT_MORELIGHTS 147
+#define IDC_OPT_COLOR 148
+#define IDC_OPT_MUSICLIST 149
+#define IDC_OPT_RATE 150
+#define IDC_OPT_RATENAME 151
+#define IDC_OPT_LIGHTICON 152
+#define IDC_OPT_SAVER 153
+#define IDC_OPT_SAVERTEST 154
+#define IDC_OPT_SAVERTYPE 155
+#define IDC_OPT_APPLY 156
+#define IDC_OPT_POWERNAME 158
+#define IDC_OPT_ZOOM 159
+#define IDC_OPT_SOUND 160
+#define IDC_OPT_PREVIEW 161
+#define IDC_OPT_STARTOPTIONS 163
+#define IDC_OPT_SAVERSETUP 166
+#define IDC_OPT_KEYLIGHTS 170
+#define IDC_OPT_NOWPLAYING 173
+#define IDC_OPT_IDLEPROCESS 174
+#define IDC_OPT_VERSION 200
+#define IDC_OPT_POWER 400
+#define IDC_OPT_CHANGEBULBS 1008
+#define IDC_OPT_CALENDAR 1021
+#define IDT_OPT_PREVIEW 1 // the preview's 50-ms timer
+
+// About dialog ("AboutDlg").
+#define IDC_ABOUT_BUILD 201
+
+// Background colour dialog ("SelectBackColorDlg").
+#define IDC_BC_DESKTOP 101
+#define IDC_BC_CUSTOM 102
+#define IDC_BC_SWATCHES 103
+
+// No-MIDI notice ("WarnMusicDlg").
+#define IDC_WM_NOTAGAIN 1007
+
+// Power warning ("WarnPowerDlg").
+#define IDC_WP_WARNING 162
+#define IDC_WP_NOTAGAIN 164
+
+// Help dialog ("HelpDlg").
+#define IDC_HELP_TOPICS 1009
+#define IDC_HELP_PANEL 1010

@@ -6,17 +6,20 @@
 #include "app/globals_win.h"
 #include "resource.h"
 #include "saver/setup.h"
+#include "ui/tooltips_win.h"
+#include "ui/zoom_win.h"
 
 namespace {
 
 constexpr int kMessageFieldChars = 256;
+
+TooltipSet gTips; // the dialog's tooltips while it is open
 
 void Check(HWND dlg, int id, int on) { CheckDlgButton(dlg, id, on ? BST_CHECKED : BST_UNCHECKED); }
 int Checked(HWND dlg, int id) { return IsDlgButtonChecked(dlg, id) == BST_CHECKED ? 1 : 0; }
 
 INT_PTR OnInitDialog(HWND dlg) {
     PlaceDialog(dlg);
-    // The opening zoom (while Zoom is on) and the tooltips are wired here.
     char delay[16];
     wsprintfA(delay, "%u", static_cast<unsigned>(gSettings.SSDelay));
     SetDlgItemTextA(dlg, IDC_SS_DELAY, delay);
@@ -25,11 +28,14 @@ INT_PTR OnInitDialog(HWND dlg) {
     Check(dlg, IDC_SS_IGNOREWINSS, gSettings.IgnoreWinSS);
     Check(dlg, IDC_SS_LOGO, gSettings.SSLogo);
     SetDlgItemTextA(dlg, IDC_SS_MESSAGE, gSettings.SSMsg);
+    CreateTooltips(&gTips, dlg, festoon::kSaverSetupTips, festoon::kSaverSetupTipCount);
+    ZoomOpenDialog(dlg);
     return TRUE;
 }
 
 void CloseDialog(HWND dlg) {
-    // The tooltips are removed here once the dialog has them.
+    RemoveTooltips(&gTips);
+    ZoomCloseDialog(dlg);
     EndDialog(dlg, 1);
 }
 
@@ -69,10 +75,12 @@ INT_PTR OnCommand(HWND dlg, int id) {
     }
 }
 
-INT_PTR CALLBACK SaverSetupProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK SaverSetupProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_INITDIALOG:
         return OnInitDialog(dlg);
+    case WM_NOTIFY:
+        return SupplyTipText(&gTips, lParam) ? TRUE : FALSE;
     case WM_COMMAND:
         return OnCommand(dlg, LOWORD(wParam));
     default:

@@ -4,6 +4,8 @@
 // capture the screen. Every subcommand prints plain text and exits 0 on success,
 // 1 when the thing asked for is not there and 2 on a usage error.
 #include <windows.h>
+#include <commctrl.h>
+#include <mmsystem.h>
 #include <shellapi.h>
 
 #include <cstdio>
@@ -495,7 +497,13 @@ int CmdPressButton(int argc, char** argv) {
 }
 
 // A dialog named by handle, by class or, for the standard dialog class, by caption.
+// A dialog named by its handle, or by its caption: a visible dialog of that
+// caption first, then any window ResolveTarget knows by that name.
 HWND ResolveDialog(const char* text) {
+    long long value = 0;
+    if (!ParseNumber(text, &value))
+        for (HWND hwnd : TopLevelWindowsOfClass("#32770"))
+            if (WindowText(hwnd) == text && IsWindowVisible(hwnd)) return hwnd;
     HWND dialog = ResolveTarget(text);
     return dialog ? dialog : FindTopLevel("#32770", text);
 }
@@ -708,6 +716,255 @@ int CmdRenderIcon(int argc, char** argv) {
     return status;
 }
 
+// ---------------------------------------------------------------- dialogs
+
+
+int ControlId(HWND hwnd) { return static_cast<short>(GetDlgCtrlID(hwnd)); }
+
+// Direct children only, in the order of the template.
+std::vector<HWND> DirectChildren(HWND parent) {
+    std::vector<HWND> children;
+    for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+        children.push_back(c);
+    return children;
+}
+
+// One line per control: id, class, text, style (hex), enabled, visible, check
+// state (buttons; "-" otherwise), its screen rectangle and its handle.
+int CmdControls(int argc, char** argv) {
+    if (argc < 1) return kUsage;
+    HWND dialog = ResolveDialog(argv[0]);
+    if (!dialog) return kNotFound;
+    for (HWND c : DirectChildren(dialog)) {
+        RECT r = {};
+        GetWindowRect(c, &r);
+        const std::string cls = ClassOf(c);
+        char check[8] = "-";
+        if (_stricmp(cls.c_str(), "Button") == 0)
+            std::snprintf(check, sizeof check, "%d",
+                          static_cast<int>(SendMessageA(c, BM_GETCHECK, 0, 0)));
+        std::printf(
+            "%d\t%s\t%s\t%08lx\t%s\t%s\t%s\t%ld %ld %ld %ld\t%llu\n", ControlId(c), cls.c_str(),
+            WindowText(c).c_str(), static_cast<unsigned long>(GetWindowLongA(c, GWL_STYLE)),
+            IsWindowEnabled(c) ? "enabled" : "disabled", IsWindowVisible(c) ? "visible" : "hidden",
+            check, r.left, r.top, r.right, r.bottom, HandleValue(c));
+    }
+    return kOk;
+}
+
+HWND DialogControl(const char* dialogText, const char* idText) {
+    long long id = 0;
+    HWND dialog = ResolveDialog(dialogText);
+    if (!dialog || !ParseNumber(idText, &id)) return nullptr;
+    return GetDlgItem(dialog, static_cast<int>(id));
+}
+
+bool IsComboBox(HWND hwnd) { return _stricmp(ClassOf(hwnd).c_str(), "ComboBox") == 0; }
+
+// First line: item count and the current selection (-1 for none). Then one
+// line per item: index, 1 when selected, text.
+int CmdListEntries(int argc, char** argv) {
+    if (argc < 2) return kUsage;
+    HWND list = DialogControl(argv[0], argv[1]);
+    if (!list) return kNotFound;
+    const bool combo = IsComboBox(list);
+    const LRESULT count = SendMessageA(list, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0);
+    const LRESULT current = SendMessageA(list, combo ? CB_GETCURSEL : LB_GETCURSEL, 0, 0);
+    std::printf("%ld\t%ld\n", static_cast<long>(count), static_cast<long>(current));
+    for (LRESULT i = 0; i < count; ++i) {
+        // Asked for in UTF-16: Wine hands item texts across processes as wide
+        // strings whatever the sender asked for.
+        wchar_t wide[1024] = L"";
+        const LRESULT len = SendMessageW(list, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, i, 0);
+        if (len >= 0 && len < 1024)
+            SendMessageW(list, combo ? CB_GETLBTEXT : LB_GETTEXT, i,
+                         reinterpret_cast<LPARAM>(wide));
+        char text[2048] = "";
+        WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+        const int selected =
+            combo ? (i == current) : (SendMessageA(list, LB_GETSEL, i, 0) > 0 ? 1 : 0);
+        std::printf("%ld\t%d\t%s\n", static_cast<long>(i), selected, text);
+    }
+    return kOk;
+}
+
+// Chooses an item as a user would: a combo box selects it, a multiple-choice
+// list toggles it; the dialog hears of the change as from the user.
+int CmdSelect(int argc, char** argv) {
+    long long index = 0;
+    if (argc < 3 || !ParseNumber(argv[2], &index)) return kUsage;
+    HWND list = DialogControl(argv[0], argv[1]);
+    if (!list) return kNotFound;
+    const int id = GetDlgCtrlID(list);
+    if (IsComboBox(list)) {
+        if (SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0) == CB_ERR)
+            return kNotFound;
+        PostMessageA(GetParent(list), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(list));
+        return kOk;
+    }
+    const LRESULT selected = SendMessageA(list, LB_GETSEL, static_cast<WPARAM>(index), 0);
+    if (selected == LB_ERR) return kNotFound;
+    SendMessageA(list, LB_SETSEL, selected ? FALSE : TRUE, static_cast<LPARAM>(index));
+    PostMessageA(GetParent(list), WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
+    return kOk;
+}
+
+// A window's text asked for in UTF-16, which reaches controls of other
+// processes that keep their text as wide strings (tooltips, for one).
+int CmdText(int argc, char** argv) {
+    if (argc < 1) return kUsage;
+    HWND hwnd = ResolveTarget(argv[0]);
+    if (!hwnd) return kNotFound;
+    wchar_t wide[1024] = L"";
+    DWORD_PTR got = 0;
+    SendMessageTimeoutW(hwnd, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(wide), SMTO_NORMAL, 5000,
+                        &got);
+    wide[1023] = L'\0';
+    char text[2048] = "";
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+    std::printf("%s\n", text);
+    return kOk;
+}
+
+// Clicks a control by id (BM_CLICK, posted: a modal loop it starts must not
+// hold the driver).
+int CmdClickControl(int argc, char** argv) {
+    if (argc < 2) return kUsage;
+    HWND control = DialogControl(argv[0], argv[1]);
+    if (!control) return kNotFound;
+    return PostMessageA(control, BM_CLICK, 0, 0) ? kOk : kNotFound;
+}
+
+// Moves a trackbar's thumb and tells its dialog, as a drag would.
+int CmdSetTrackbar(int argc, char** argv) {
+    long long pos = 0;
+    if (argc < 3 || !ParseNumber(argv[2], &pos)) return kUsage;
+    HWND bar = DialogControl(argv[0], argv[1]);
+    if (!bar) return kNotFound;
+    SendMessageA(bar, TBM_SETPOS, TRUE, static_cast<LPARAM>(pos));
+    PostMessageA(GetParent(bar), WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, pos),
+                 reinterpret_cast<LPARAM>(bar));
+    return kOk;
+}
+
+double MillisecondsSince(const LARGE_INTEGER& start) {
+    LARGE_INTEGER now, freq;
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&freq);
+    return static_cast<double>(now.QuadPart - start.QuadPart) * 1000.0 /
+           static_cast<double>(freq.QuadPart);
+}
+
+// Watches the screen pixels of a control for DURATION_MS and prints the time
+// (ms from the start) of every change seen, one per line. The screen is read
+// every few milliseconds, from inside the desktop, so the times are close.
+int CmdWatch(int argc, char** argv) {
+    long long duration = 0;
+    if (argc < 3 || !ParseNumber(argv[2], &duration)) return kUsage;
+    HWND control = DialogControl(argv[0], argv[1]);
+    if (!control) return kNotFound;
+    RECT r;
+    GetWindowRect(control, &r);
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    if (w <= 0 || h <= 0) return kNotFound;
+    DibCanvas canvas(w, h);
+    if (!canvas.ok()) return kNotFound;
+    const size_t bytes = static_cast<size_t>(w) * h * 4;
+    std::vector<unsigned char> last(bytes);
+    BitBlt(canvas.dc, 0, 0, w, h, canvas.screen, r.left, r.top, SRCCOPY);
+    GdiFlush();
+    std::memcpy(last.data(), canvas.bits, bytes);
+    LARGE_INTEGER start;
+    QueryPerformanceCounter(&start);
+    timeBeginPeriod(1);
+    while (MillisecondsSince(start) < static_cast<double>(duration)) {
+        BitBlt(canvas.dc, 0, 0, w, h, canvas.screen, r.left, r.top, SRCCOPY);
+        GdiFlush();
+        if (std::memcmp(last.data(), canvas.bits, bytes) != 0) {
+            std::memcpy(last.data(), canvas.bits, bytes);
+            std::printf("%.1f\n", MillisecondsSince(start));
+        }
+        Sleep(2);
+    }
+    timeEndPeriod(1);
+    return kOk;
+}
+
+HWND WaitDialog(const char* title, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (HWND d = ResolveDialog(title)) return d;
+        if (GetTickCount() - start >= timeoutMs) return nullptr;
+        Sleep(5);
+    }
+}
+
+bool WaitGone(HWND hwnd, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    while (IsWindow(hwnd)) {
+        if (GetTickCount() - start >= timeoutMs) return false;
+        Sleep(5);
+    }
+    return true;
+}
+
+// Opens the options dialog N times through the main window's command 1001,
+// lets it run HOLD_MS, and closes it in turn with Cancel, OK and Apply + OK.
+// Prints the number of completed cycles.
+int CmdCycleOptions(int argc, char** argv) {
+    long long count = 0, hold = 0;
+    if (argc < 2 || !ParseNumber(argv[0], &count) || !ParseNumber(argv[1], &hold)) return kUsage;
+    HWND main = FindTopLevel("festoonWClass", nullptr);
+    if (!main) return kNotFound;
+    long long done = 0;
+    for (; done < count; ++done) {
+        PostMessageA(main, WM_SYSCOMMAND, 1001, 0);
+        HWND dialog = WaitDialog("Options", 10000);
+        if (!dialog) break;
+        Sleep(static_cast<DWORD>(hold));
+        if (done % 3 == 2) PostMessageA(dialog, WM_COMMAND, 156, 0);
+        PostMessageA(dialog, WM_COMMAND, done % 3 == 0 ? IDCANCEL : IDOK, 0);
+        if (!WaitGone(dialog, 10000)) break;
+    }
+    std::printf("%lld\n", done);
+    return done == count ? kOk : kNotFound;
+}
+
+// Time from posting the open command to the dialog's first complete paint:
+// its preview (control 161) showing bulbs. Prints milliseconds.
+int CmdTimeOpen(int, char**) {
+    HWND main = FindTopLevel("festoonWClass", nullptr);
+    if (!main) return kNotFound;
+    LARGE_INTEGER start;
+    QueryPerformanceCounter(&start);
+    PostMessageA(main, WM_SYSCOMMAND, 1001, 0);
+    HWND dialog = WaitDialog("Options", 10000);
+    if (!dialog) return kNotFound;
+    HWND preview = GetDlgItem(dialog, 161);
+    if (!preview) return kNotFound;
+    RECT r;
+    GetWindowRect(preview, &r);
+    HDC screen = GetDC(nullptr);
+    const int cx = (r.left + r.right) / 2, cy = (r.top + r.bottom) / 2;
+    bool painted = false;
+    while (!painted && MillisecondsSince(start) < 10000) {
+        // The preview's middle row: red or green bulbs, lit or dark, never grey.
+        for (int x = cx - 44; x < cx + 44 && !painted; ++x) {
+            const COLORREF c = GetPixel(screen, x, cy);
+            const int red = GetRValue(c), green = GetGValue(c), blue = GetBValue(c);
+            painted =
+                (red > green + 60 && red > blue + 60) || (green > red + 60 && green > blue + 60);
+        }
+        if (!painted) Sleep(1);
+    }
+    ReleaseDC(nullptr, screen);
+    if (!painted) return kNotFound;
+    std::printf("%.1f\n", MillisecondsSince(start));
+    return kOk;
+}
+
 int Usage() {
     std::fputs("usage: festoon_driver COMMAND ...\n"
                "  find CLASS [TITLE]                  print the window handle\n"
@@ -734,7 +991,15 @@ int Usage() {
                "  focus DIALOG                        id of the control with the focus\n"
                "  active HWND|CLASS|CAPTION           foreground and active window handles\n"
                "  render-icon EXE NAME SIZE R G B FILE.bmp [LOADSIZE]\n"
-               "  tray-delete HWND|CLASS ID           remove that window's tray icon\n",
+               "  tray-delete HWND|CLASS ID           remove that window's tray icon\n"
+               "  controls DIALOG                     a dialog's controls (DIALOG: handle or caption)\n"
+               "  list-entries DIALOG ID              items of a list or combo box, with selection\n"
+               "  select DIALOG ID INDEX              choose (or toggle) a list item\n"
+               "  click-control DIALOG ID             BM_CLICK a control by id\n"
+               "  set-trackbar DIALOG ID POS          move a trackbar as a drag would\n"
+               "  watch DIALOG ID DURATION_MS         times at which a control's pixels change\n"
+               "  cycle-options N HOLD_MS             open and close the options dialog N times\n"
+               "  time-open                           ms from command 1001 to the options' first paint\n",
                stderr);
     return kUsage;
 }
@@ -775,6 +1040,15 @@ constexpr Command kCommands[] = {
     {"active", CmdActive},
     {"render-icon", CmdRenderIcon},
     {"tray-delete", CmdTrayDelete},
+    {"controls", CmdControls},
+    {"text", CmdText},
+    {"list-entries", CmdListEntries},
+    {"select", CmdSelect},
+    {"click-control", CmdClickControl},
+    {"set-trackbar", CmdSetTrackbar},
+    {"watch", CmdWatch},
+    {"cycle-options", CmdCycleOptions},
+    {"time-open", CmdTimeOpen},
 };
 
 } // namespace
