@@ -27,7 +27,7 @@ class IniProfile : public festoon::Profile {
     IniProfile() { ok_ = ProfilePath(path_, sizeof path_); }
 
     int GetInt(const char* section, const char* key, int def) override {
-        return ok_ ? static_cast<int>(GetPrivateProfileIntA(section, key, def, path_)) : def;
+        return festoon::ReadInt(*this, section, key, def);
     }
     void GetString(const char* section, const char* key, const char* def, char* out,
                    std::size_t size) override {
