@@ -481,6 +481,25 @@ int CmdRenderIcon(int argc, char** argv) {
     return status;
 }
 
+// Changes the display's size, as docking a laptop to a larger monitor does; under
+// Wine this resizes the virtual desktop. Prints the size the system then reports.
+int CmdDisplayMode(int argc, char** argv) {
+    long long width = 0, height = 0;
+    if (argc < 2 || !ParseNumber(argv[0], &width) || !ParseNumber(argv[1], &height) || width <= 0 ||
+        height <= 0) {
+        return kUsage;
+    }
+    DEVMODEA mode = {};
+    mode.dmSize = sizeof(mode);
+    mode.dmPelsWidth = static_cast<DWORD>(width);
+    mode.dmPelsHeight = static_cast<DWORD>(height);
+    mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+    const LONG result = ChangeDisplaySettingsA(&mode, 0);
+    std::printf("%ld %d %d\n", result, GetSystemMetrics(SM_CXSCREEN),
+                GetSystemMetrics(SM_CYSCREEN));
+    return result == DISP_CHANGE_SUCCESSFUL ? kOk : kNotFound;
+}
+
 int Usage() {
     std::fputs("usage: festoon_driver COMMAND ...\n"
                "  find CLASS [TITLE]                  print the window handle\n"
@@ -497,7 +516,8 @@ int Usage() {
                "  click X Y [right]                   mouse click through SendInput\n"
                "  press-button DIALOG TEXT            BM_CLICK a dialog's button\n"
                "  render-icon EXE NAME SIZE R G B FILE.bmp [LOADSIZE]\n"
-               "  tray-delete HWND|CLASS ID           remove that window's tray icon\n",
+               "  tray-delete HWND|CLASS ID           remove that window's tray icon\n"
+               "  display-mode WIDTH HEIGHT           change the display's size\n",
                stderr);
     return kUsage;
 }
@@ -529,6 +549,7 @@ constexpr Command kCommands[] = {
     {"press-button", CmdPressButton},
     {"render-icon", CmdRenderIcon},
     {"tray-delete", CmdTrayDelete},
+    {"display-mode", CmdDisplayMode},
 };
 
 } // namespace
