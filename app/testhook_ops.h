@@ -12,9 +12,12 @@ enum TestHookOp {
     kHookLiveDcs = 3,
     kHookStringBuilds = 5,
     kHookAnimationSteps = 6,
+    kHookIconLoads = 12,
     // Operations that change what the program does: test build only.
     kHookSetStyleInterval = 4, // lParam: ms between timed style changes
     kHookTimeDraws = 7,        // draws the string lParam times, returns microseconds
     kHookRunSteps = 8,         // makes lParam ungated animation steps at once
     kHookAnimationTimer = 9,   // lParam 0 stops the animation timer, 1 starts it
+    kHookBuildString = 10,     // builds the string lParam times, returns the build count
+    kHookRepaintDesktop = 11,  // wipes the desktop's bulbs lParam times
 };

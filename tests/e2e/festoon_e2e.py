@@ -55,11 +55,14 @@ HOOK_LIVE_GDI_OBJECTS = HOOK_OPS["LIVE_GDI_OBJECTS"]
 HOOK_LIVE_DCS = HOOK_OPS["LIVE_DCS"]
 HOOK_STRING_BUILDS = HOOK_OPS["STRING_BUILDS"]
 HOOK_ANIMATION_STEPS = HOOK_OPS["ANIMATION_STEPS"]
+HOOK_ICON_LOADS = HOOK_OPS["ICON_LOADS"]
 # Operations that change behaviour: only the test build carries them out.
 HOOK_SET_STYLE_INTERVAL = HOOK_OPS["SET_STYLE_INTERVAL"]
 HOOK_TIME_DRAWS = HOOK_OPS["TIME_DRAWS"]
 HOOK_RUN_STEPS = HOOK_OPS["RUN_STEPS"]
 HOOK_ANIMATION_TIMER = HOOK_OPS["ANIMATION_TIMER"]
+HOOK_BUILD_STRING = HOOK_OPS["BUILD_STRING"]
+HOOK_REPAINT_DESKTOP = HOOK_OPS["REPAINT_DESKTOP"]
 
 # Marks every process a session or the prefix set-up starts, so that clean-up can
 # find exactly those (and not another developer's Wine or X server) by environment.
