@@ -25,6 +25,13 @@ def rss_kb(pid):
     raise fe.E2EError("no VmRSS for %d" % pid)
 
 
+def run(session, op, count):
+    done = 0
+    while done < count:
+        session.test_hook(op, min(CHUNK, count - done))
+        done += CHUNK
+
+
 def measure(op, total, warmup):
     settings = {"BulbType": -1, "ChangeLights": 1, "Mode": 0, "NotSoMany": 0}
     settings.update(fe.QUIET_SETTINGS)
@@ -33,14 +40,11 @@ def measure(op, total, warmup):
         s.test_hook(fe.HOOK_ANIMATION_TIMER, 0)
         s.test_hook(fe.HOOK_SET_STYLE_INTERVAL, 0)
         pid = s.festoon_processes()[0]
-        s.test_hook(op, warmup)
+        run(s, op, warmup)
         time.sleep(1)
         builds0 = s.test_hook(fe.HOOK_STRING_BUILDS)
         before = rss_kb(pid)
-        done = 0
-        while done < total:
-            s.test_hook(op, min(CHUNK, total - done))
-            done += CHUNK
+        run(s, op, total)
         time.sleep(1)
         after = rss_kb(pid)
         builds = s.test_hook(fe.HOOK_STRING_BUILDS) - builds0
