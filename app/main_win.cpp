@@ -33,6 +33,12 @@ festoon::LightString gLights;
 const char kAppTitle[] = "Festoon v2.21";
 const char kMainClass[] = "festoonWClass";
 
+namespace {
+// Per user session: another user's copy on the same machine is no obstacle.
+const char kInstanceMutex[] = "Local\\festoonWClass";
+constexpr DWORD kRunningCopyWaitMs = 10000;
+} // namespace
+
 LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
 namespace {
@@ -180,6 +186,30 @@ void ExitCleanup(HWND hwnd) {
     FreeStringIcons();
 }
 
+// A window lookup alone is no lock: two starts a few milliseconds apart both
+// find no window and both run. The first to create this mutex is the one
+// copy; its handle stays open for the life of the process.
+int ClaimSingleInstance() {
+    HANDLE lock = CreateMutexA(nullptr, FALSE, kInstanceMutex);
+    if (lock == nullptr) return FindWindowA(kMainClass, nullptr) == nullptr;
+    if (GetLastError() != ERROR_ALREADY_EXISTS) return 1;
+    CloseHandle(lock);
+    return 0;
+}
+
+// The running copy may have started a moment ago and not have its window
+// yet; it gets a few seconds to make one.
+void AskRunningCopy() {
+    const DWORD start = GetTickCount();
+    do {
+        if (HWND running = FindWindowA(kMainClass, nullptr)) {
+            PostMessageA(running, WM_SYSCOMMAND, IDM_OPTIONS, 0);
+            return;
+        }
+        Sleep(50);
+    } while (GetTickCount() - start < kRunningCopyWaitMs);
+}
+
 } // namespace
 
 void CloseProgram() { SendMessageA(gMainWnd, WM_CLOSE, 0, 0); }
@@ -198,8 +228,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
                     kAppTitle, MB_ICONINFORMATION);
         return 0;
     }
-    if (HWND running = FindWindowA(kMainClass, nullptr)) {
-        PostMessageA(running, WM_SYSCOMMAND, IDM_OPTIONS, 0);
+    if (!ClaimSingleInstance()) {
+        AskRunningCopy();
         return 0;
     }
     if (!RegisterMainClass(instance)) return 0;

@@ -91,6 +91,16 @@ LRESULT OnSysCommand(HWND hwnd, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(hwnd, WM_SYSCOMMAND, wParam, lParam);
 }
 
+// A laptop docked to a larger monitor, or a new resolution: the string is
+// laid out again for the new width, and the bulbs of the old layout (which
+// may lie beyond the new edge or under the new positions) are wiped first.
+void OnDisplayChange() {
+    InitLightString(GetSystemMetrics(SM_CXSCREEN));
+    BuildTheString();
+    RepaintDesktop();
+    DrawTheString();
+}
+
 } // namespace
 
 LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -112,6 +122,9 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
     case WM_DEVMODECHANGE:
         RepaintSystemTaskbar();
         ApplyBackgroundColor();
+        return 0;
+    case WM_DISPLAYCHANGE:
+        OnDisplayChange();
         return 0;
     case WM_COMMAND:
         PostMessageA(hwnd, WM_SYSCOMMAND, wParam, lParam);

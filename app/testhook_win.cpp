@@ -32,6 +32,12 @@ LRESULT OnTestOperation(WPARAM op, LPARAM arg) {
     case kHookRunSteps:
         for (LPARAM i = 0; i < arg; ++i) StepLights(false);
         return StringSteps();
+    case kHookBuildString:
+        for (LPARAM i = 0; i < arg; ++i) BuildTheString();
+        return StringBuilds();
+    case kHookRepaintDesktop:
+        for (LPARAM i = 0; i < arg; ++i) RepaintDesktop();
+        return 1;
     case kHookAnimationTimer:
         if (arg) {
             StartAnimationTimer();
@@ -74,6 +80,8 @@ LRESULT OnTestHook(WPARAM op, LPARAM arg) {
         return StringBuilds();
     case kHookAnimationSteps:
         return StringSteps();
+    case kHookIconLoads:
+        return IconLoads();
     default:
         return OnTestOperation(op, arg);
     }

@@ -3,16 +3,19 @@
 
 namespace {
 long gLive[kResKinds];
-}
+long gIconLoads;
+} // namespace
 
 void CountAcquired(ResourceKind kind) { ++gLive[kind]; }
 void CountReleased(ResourceKind kind) { --gLive[kind]; }
 long LiveCount(ResourceKind kind) { return gLive[kind]; }
+long IconLoads() { return gIconLoads; }
 
 HICON LoadCountedIcon(const char* name, int size) {
     HICON icon = static_cast<HICON>(
         LoadImageA(GetModuleHandleA(nullptr), name, IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
     if (icon) CountAcquired(kResIcon);
+    ++gIconLoads;
     return icon;
 }
 

@@ -14,6 +14,8 @@ long LiveCount(ResourceKind kind);
 
 // Loads a named icon of the program's own resources at size x size pixels.
 HICON LoadCountedIcon(const char* name, int size);
+// Icons loaded since the start, released or not.
+long IconLoads();
 void DestroyCountedIcon(HICON icon);
 
 // A DC from GetDC, released with the same window.

@@ -1,8 +1,9 @@
 // Icons of the light string and the keyboard lights.
 //
-// Each build loads the icons it names into a fresh sprite sheet (one cell per
-// distinct name) and only then frees the previous build's sheet, so timed
-// style changes running for hours hold no more than one build needs.
+// Each build lays the pictures it names into a fresh sprite sheet (one cell
+// per distinct name) and only then frees the previous build's sheet, so timed
+// style changes running for hours hold no more than one build needs beside
+// the pictures rendered once per run.
 #include "lights/lights_win.h"
 
 #include <memory>
@@ -39,6 +40,7 @@ void BuildLightString(festoon::LightString& lights, const festoon::Settings& set
 void FreeLightPictures(festoon::LightString& lights) {
     for (festoon::Bulb& b : lights.bulbs) b.icon[0] = b.icon[1] = nullptr;
     gSheet.reset();
+    FreeIconCells();
     FreeLightDrawing();
 }
 

@@ -1,7 +1,10 @@
 // Sprite strips for the light string; see the header for why they exist.
 #include "lights/sprites_win.h"
 
+#include <cctype>
 #include <cstring>
+#include <map>
+#include <string>
 
 #include "lights/bulbs.h"
 #include "lights/gdi_win.h"
@@ -56,58 +59,89 @@ void Dib32::Free() {
     width_ = 0;
 }
 
-SpriteSheet::~SpriteSheet() {
-    for (auto& e : entries_) DestroyCountedIcon(e->icon);
+struct IconCell {
+    DWORD mask[kCell * kCell];
+    DWORD colors[kCell * kCell];
+};
+
+namespace {
+
+// Rendered pictures by upper-case name; a null cell stands for a name with
+// no icon, so it is not looked for again either.
+std::map<std::string, std::unique_ptr<IconCell>> gCells;
+
+// Draws the icon once over black and once over white: a pixel that comes out
+// the same on both is part of the picture, one that differs is transparent.
+// That yields the mask whatever form the icon is stored in.
+std::unique_ptr<IconCell> RenderIcon(const char* name) {
+    HICON icon = LoadCountedIcon(name, kCell);
+    if (icon == nullptr) return nullptr;
+    auto cell = std::make_unique<IconCell>();
+    Dib32 black;
+    Dib32 white;
+    int ok = black.Create(kCell) && white.Create(kCell);
+    if (ok) {
+        const int n = kCell * kCell;
+        Fill(black.bits(), n, 0);
+        Fill(white.bits(), n, kRgb);
+        DrawIconEx(black.dc(), 0, 0, icon, kCell, kCell, 0, nullptr, DI_NORMAL);
+        DrawIconEx(white.dc(), 0, 0, icon, kCell, kCell, 0, nullptr, DI_NORMAL);
+        GdiFlush();
+        for (int i = 0; i < n; ++i) {
+            const DWORD c = black.bits()[i];
+            const bool clear = (c & kRgb) != (white.bits()[i] & kRgb);
+            cell->mask[i] = clear ? kRgb : 0;
+            cell->colors[i] = clear ? 0 : c;
+        }
+    }
+    DestroyCountedIcon(icon);
+    return ok ? std::move(cell) : nullptr;
 }
+
+const IconCell* CellFor(const char* name) {
+    std::string key(name);
+    for (char& c : key) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    auto it = gCells.find(key);
+    if (it == gCells.end()) it = gCells.emplace(key, RenderIcon(name)).first;
+    return it->second.get();
+}
+
+} // namespace
+
+void FreeIconCells() { gCells.clear(); }
 
 const Sprite* SpriteSheet::Load(const char* name) {
     for (const auto& e : entries_)
-        if (lstrcmpiA(e->name, name) == 0) return e->icon ? &e->sprite : nullptr;
+        if (lstrcmpiA(e->name, name) == 0) return e->cell ? &e->sprite : nullptr;
     auto e = std::make_unique<Entry>();
     lstrcpynA(e->name, name, sizeof e->name);
-    e->icon = LoadCountedIcon(name, kCell);
-    e->sprite.index = e->icon ? cells_++ : -1;
-    const Sprite* result = e->icon ? &e->sprite : nullptr;
+    e->cell = CellFor(name);
+    e->sprite.index = e->cell ? cells_++ : -1;
+    const Sprite* result = e->cell ? &e->sprite : nullptr;
     entries_.push_back(std::move(e));
     return result;
 }
 
 int SpriteSheet::Finish() {
     const int width = (cells_ > 0 ? cells_ : 1) * kCell;
-    Dib32 white; // scratch: the icons drawn over white
-    int ok = color_.Create(width) && mask_.Create(width) && white.Create(width);
-    if (ok) {
-        // Each icon is drawn once over black and once over white: a pixel
-        // that comes out the same on both is part of the picture, one that
-        // differs is transparent. That yields the mask whatever form the icon
-        // is stored in.
-        const int n = width * kCell;
-        Fill(color_.bits(), n, 0);
-        Fill(white.bits(), n, kRgb);
-        for (const auto& e : entries_) {
-            if (!e->icon) continue;
-            const int x = e->sprite.index * kCell;
-            DrawIconEx(color_.dc(), x, 0, e->icon, kCell, kCell, 0, nullptr, DI_NORMAL);
-            DrawIconEx(white.dc(), x, 0, e->icon, kCell, kCell, 0, nullptr, DI_NORMAL);
-        }
-        GdiFlush();
-        DWORD* colors = color_.bits();
-        DWORD* mask = mask_.bits();
-        const DWORD* overWhite = white.bits();
-        for (int i = 0; i < n; ++i) {
-            const bool clear = (colors[i] & kRgb) != (overWhite[i] & kRgb);
-            mask[i] = clear ? kRgb : 0;
-            if (clear) colors[i] = 0;
-        }
-    } else {
+    if (!color_.Create(width) || !mask_.Create(width)) {
         color_.Free();
         mask_.Free();
+        return 0;
     }
-    for (auto& e : entries_) {
-        DestroyCountedIcon(e->icon);
-        e->icon = nullptr;
+    Fill(color_.bits(), width * kCell, 0);
+    Fill(mask_.bits(), width * kCell, kRgb);
+    for (const auto& e : entries_) {
+        if (!e->cell) continue;
+        const int x = e->sprite.index * kCell;
+        for (int row = 0; row < kCell; ++row) {
+            std::memcpy(mask_.bits() + row * width + x, e->cell->mask + row * kCell,
+                        kCell * sizeof(DWORD));
+            std::memcpy(color_.bits() + row * width + x, e->cell->colors + row * kCell,
+                        kCell * sizeof(DWORD));
+        }
     }
-    return ok;
+    return 1;
 }
 
 void SpriteSheet::CopyCell(Dib32& mask, Dib32& colors, int x, const Sprite* sprite) const {

@@ -51,6 +51,7 @@
 #define IDS_STYLE_RANDOM 4999     // "Random"; 5000-5024 style names follow
 #define IDS_STYLE_FIRST 5000      // 5000-5024 style names
 #define IDS_STYLE_ICON_FIRST 5999 // 5999-6024 names of the style preview icons
+#define IDS_PATH_TOO_LONG 8800    // garland.ini lies past the path limit
 #define IDS_VERSION 9000          // "2.21"
 #define IDS_HOLIDAY_FIRST 14500   // 14500-14504 fixed holiday names
 

@@ -1,24 +1,25 @@
-// Profile path rule: keep the executable's folder, trailing backslash
+// Folder file rule: keep the executable's folder, trailing backslash
 // included, and append the file name.
 #include "settings/profile_path.h"
 
-#include <cstring>
+#include <cwchar>
 
 namespace festoon {
 
-const char kProfileFileName[] = "garland.ini";
+const wchar_t kProfileFileName[] = L"garland.ini";
 
-bool ProfilePathFromModule(const char* modulePath, char* out, std::size_t size) {
+bool FolderFilePath(const wchar_t* modulePath, const wchar_t* name, wchar_t* out,
+                    std::size_t size) {
     if (size == 0) return false;
-    out[0] = '\0';
-    if (modulePath == nullptr) return false;
-    const char* slash = std::strrchr(modulePath, '\\');
+    out[0] = L'\0';
+    if (modulePath == nullptr || name == nullptr) return false;
+    const wchar_t* slash = std::wcsrchr(modulePath, L'\\');
     if (slash == nullptr) return false;
-    std::size_t dirLen = static_cast<std::size_t>(slash - modulePath) + 1;
-    std::size_t nameLen = std::strlen(kProfileFileName);
+    const std::size_t dirLen = static_cast<std::size_t>(slash - modulePath) + 1;
+    const std::size_t nameLen = std::wcslen(name);
     if (dirLen + nameLen + 1 > size) return false;
-    std::memcpy(out, modulePath, dirLen);
-    std::memcpy(out + dirLen, kProfileFileName, nameLen + 1);
+    std::wmemcpy(out, modulePath, dirLen);
+    std::wmemcpy(out + dirLen, name, nameLen + 1);
     return true;
 }
 

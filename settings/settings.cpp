@@ -1,6 +1,7 @@
 // Load and save of the settings record: key order, defaults and clamps.
 #include "settings/settings.h"
 
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -162,6 +163,36 @@ CustomEvent ParseCustomEvent(const char* text) {
     return ev;
 }
 
+int ParseProfileInt(const char* text, int def) {
+    if (text == nullptr) return def;
+    const char* p = text;
+    while (*p == ' ' || *p == '\t') ++p;
+    if (*p == '\0') return def;
+    const bool negative = *p == '-';
+    if (*p == '-' || *p == '+') ++p;
+    if (*p < '0' || *p > '9') return def;
+    // Accumulate toward the sign's own limit, so INT_MIN is reachable and a
+    // longer number stops there instead of wrapping.
+    long long v = 0;
+    const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
+    for (; *p >= '0' && *p <= '9'; ++p) {
+        v = v * 10 + (*p - '0');
+        if (v > limit) {
+            v = limit;
+            break;
+        }
+    }
+    return static_cast<int>(negative ? -v : v);
+}
+
+int ReadInt(Profile& profile, const char* section, const char* key, int def) {
+    // A longer run of digits, cut to fit, still lies beyond the range and
+    // saturates just the same.
+    char text[kNameChars + 1];
+    profile.GetString(section, key, "", text, sizeof text);
+    return ParseProfileInt(text, def);
+}
+
 void WriteInt(Profile& profile, const char* section, const char* key, int value) {
     char buf[16];
     std::snprintf(buf, sizeof buf, "%d", value);
@@ -172,14 +203,14 @@ bool LoadSettings(Settings& s, Profile& profile, bool withPlacement) {
     const bool firstRun = !profile.Exists();
 
     for (const IntKey& k : kLoadKeys)
-        s.*k.field = ApplyClamp(k, profile.GetInt(kSettingsSection, k.key, k.def));
+        s.*k.field = ApplyClamp(k, ReadInt(profile, kSettingsSection, k.key, k.def));
 
     profile.GetString(kSettingsSection, "SSMsg", "", s.SSMsg, sizeof s.SSMsg);
 
     char key[32];
     for (int n = 1; n <= kCalendarCount; ++n) {
         CalendarKey(key, sizeof key, n);
-        s.Calendar[n - 1] = profile.GetInt(kSettingsSection, key, 0);
+        s.Calendar[n - 1] = ReadInt(profile, kSettingsSection, key, 0);
     }
 
     for (int n = 1; n <= kCustomEventCount; ++n) {
@@ -199,7 +230,7 @@ bool LoadSettings(Settings& s, Profile& profile, bool withPlacement) {
         PlacementRect r;
         int* fields[4] = {&r.left, &r.top, &r.right, &r.bottom};
         for (int i = 0; i < 4; ++i)
-            *fields[i] = profile.GetInt(kSettingsSection, kPlacementKeys[i], 0);
+            *fields[i] = ReadInt(profile, kSettingsSection, kPlacementKeys[i], 0);
         if (!r.IsEmpty()) s.EventNotify = r;
     }
     return firstRun;

@@ -97,4 +97,12 @@ void SaveSettings(const Settings& s, Profile& profile, bool withPlacement);
 
 void WriteInt(Profile& profile, const char* section, const char* key, int value);
 
+// A stored number: blanks, an optional sign, decimal digits up to the first
+// other character; text without digits gives def. A number beyond the 32-bit
+// range saturates toward its own sign (the private-profile calls wrap it
+// around, which made a huge negative rate the fastest one).
+int ParseProfileInt(const char* text, int def);
+// Reads one number of the profile through ParseProfileInt.
+int ReadInt(Profile& profile, const char* section, const char* key, int def);
+
 } // namespace festoon

@@ -1,10 +1,16 @@
-// The Profile of the settings code, implemented with GetPrivateProfileIntA,
-// GetPrivateProfileStringA and WritePrivateProfileStringA on garland.ini in
-// the executable's folder. The path is worked out on every access.
+// The Profile of the settings code, implemented with the wide private-profile
+// calls on garland.ini in the executable's folder, so that a folder named
+// outside the system's ANSI code page works too. The file keeps its ANSI
+// text: values cross into wide characters and back through that code page.
+// The path is worked out on every access.
 #include "settings/settings_win.h"
 
 #include <windows.h>
 
+#include <string>
+
+#include "app/dialogs_win.h"
+#include "resource.h"
 #include "settings/profile_path.h"
 
 namespace {
@@ -13,40 +19,79 @@ const PlacementKeeper* gKeeper;
 
 int KeeperWindowExists() { return gKeeper && gKeeper->exists && gKeeper->exists(); }
 
-// Fills path with garland.ini's path; 0 when the executable's own path does
-// not fit (the profile calls are then skipped and defaults stand).
-int ProfilePath(char* path, std::size_t size) {
-    char module[MAX_PATH + 1];
-    DWORD n = GetModuleFileNameA(nullptr, module, sizeof module);
-    if (n == 0 || n >= sizeof module - 1) return 0;
-    return festoon::ProfilePathFromModule(module, path, size) ? 1 : 0;
+std::wstring Widen(const char* text) {
+    const int n = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+    if (n <= 0) return std::wstring();
+    std::wstring wide(static_cast<std::size_t>(n), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], n);
+    wide.resize(static_cast<std::size_t>(n - 1));
+    return wide;
+}
+
+// Copies a wide text into out as ANSI text, cut to size - 1 bytes.
+void Narrow(const wchar_t* text, char* out, std::size_t size) {
+    const int n = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    std::string narrow(n > 0 ? static_cast<std::size_t>(n) : 1, '\0');
+    if (n > 0) WideCharToMultiByte(CP_ACP, 0, text, -1, &narrow[0], n, nullptr, nullptr);
+    lstrcpynA(out, narrow.c_str(), static_cast<int>(size));
+}
+
+// Without its file the program runs on defaults and forgets every change; the
+// user hears of it once per run, not at every access.
+void ReportUnreachableProfile() {
+    static int told = 0;
+    if (told) return;
+    told = 1;
+    char text[256];
+    if (LoadStringA(GetModuleHandleA(nullptr), IDS_PATH_TOO_LONG, text, sizeof text) > 0)
+        InformationBox(text);
 }
 
 class IniProfile : public festoon::Profile {
   public:
-    IniProfile() { ok_ = ProfilePath(path_, sizeof path_); }
+    IniProfile() {
+        ok_ = ProgramFilePath(festoon::kProfileFileName, path_, MAX_PATH);
+        if (!ok_) ReportUnreachableProfile();
+    }
 
     int GetInt(const char* section, const char* key, int def) override {
-        return ok_ ? static_cast<int>(GetPrivateProfileIntA(section, key, def, path_)) : def;
+        return festoon::ReadInt(*this, section, key, def);
     }
     void GetString(const char* section, const char* key, const char* def, char* out,
                    std::size_t size) override {
         if (size == 0) return;
         lstrcpynA(out, def, static_cast<int>(size));
-        if (ok_) GetPrivateProfileStringA(section, key, def, out, static_cast<DWORD>(size), path_);
-        out[size - 1] = '\0';
+        if (!ok_) return;
+        std::wstring value(size, L'\0');
+        GetPrivateProfileStringW(Widen(section).c_str(), Widen(key).c_str(), Widen(def).c_str(),
+                                 &value[0], static_cast<DWORD>(size), path_);
+        Narrow(value.c_str(), out, size);
     }
     void WriteString(const char* section, const char* key, const char* value) override {
-        if (ok_) WritePrivateProfileStringA(section, key, value, path_);
+        if (!ok_) return;
+        const std::wstring wideValue = value ? Widen(value) : std::wstring();
+        WritePrivateProfileStringW(Widen(section).c_str(), Widen(key).c_str(),
+                                   value ? wideValue.c_str() : nullptr, path_);
     }
-    bool Exists() override { return ok_ && GetFileAttributesA(path_) != INVALID_FILE_ATTRIBUTES; }
+    bool Exists() override { return ok_ && GetFileAttributesW(path_) != INVALID_FILE_ATTRIBUTES; }
 
   private:
-    char path_[MAX_PATH] = {};
+    wchar_t path_[MAX_PATH] = {};
     int ok_ = 0;
 };
 
 } // namespace
+
+int ProgramFilePath(const wchar_t* name, wchar_t* out, std::size_t size) {
+    if (size == 0) return 0;
+    out[0] = L'\0';
+    // Long enough for any path the system can hand out.
+    std::wstring module(32768, L'\0');
+    const DWORD n = GetModuleFileNameW(nullptr, &module[0], static_cast<DWORD>(module.size()));
+    if (n == 0 || n >= module.size()) return 0;
+    const std::size_t room = size < MAX_PATH ? size : MAX_PATH;
+    return festoon::FolderFilePath(module.c_str(), name, out, room) ? 1 : 0;
+}
 
 void SetPlacementKeeper(const PlacementKeeper* keeper) { gKeeper = keeper; }
 

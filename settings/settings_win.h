@@ -1,4 +1,5 @@
-// garland.ini through the private-profile calls, for the whole program.
+// garland.ini through the private-profile calls, for the whole program, and
+// the paths of the files in the program's folder.
 #pragma once
 
 #include <cstddef>
@@ -21,6 +22,12 @@ void SetPlacementKeeper(const PlacementKeeper* keeper);
 // placement to the keeper when its window exists; save asks it first.
 void LoadSettingsFile();
 void SaveSettingsFile();
+
+// The path of a file in the program's own folder (garland.ini, the MIDI
+// files), as wide characters so that a folder named in any script works.
+// Returns 1, or 0 with out empty when the path would reach the system's path
+// limit (MAX_PATH) or not fit in size characters.
+int ProgramFilePath(const wchar_t* name, wchar_t* out, std::size_t size);
 
 // One key of any section; a null value deletes the key. Reading returns at
 // most 31 characters ("" when the key is missing).

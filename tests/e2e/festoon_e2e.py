@@ -55,11 +55,14 @@ HOOK_LIVE_GDI_OBJECTS = HOOK_OPS["LIVE_GDI_OBJECTS"]
 HOOK_LIVE_DCS = HOOK_OPS["LIVE_DCS"]
 HOOK_STRING_BUILDS = HOOK_OPS["STRING_BUILDS"]
 HOOK_ANIMATION_STEPS = HOOK_OPS["ANIMATION_STEPS"]
+HOOK_ICON_LOADS = HOOK_OPS["ICON_LOADS"]
 # Operations that change behaviour: only the test build carries them out.
 HOOK_SET_STYLE_INTERVAL = HOOK_OPS["SET_STYLE_INTERVAL"]
 HOOK_TIME_DRAWS = HOOK_OPS["TIME_DRAWS"]
 HOOK_RUN_STEPS = HOOK_OPS["RUN_STEPS"]
 HOOK_ANIMATION_TIMER = HOOK_OPS["ANIMATION_TIMER"]
+HOOK_BUILD_STRING = HOOK_OPS["BUILD_STRING"]
+HOOK_REPAINT_DESKTOP = HOOK_OPS["REPAINT_DESKTOP"]
 
 # Marks every process a session or the prefix set-up starts, so that clean-up can
 # find exactly those (and not another developer's Wine or X server) by environment.
@@ -328,7 +331,7 @@ class Desktop:
     """A private X server and the environment that runs Windows programs on it, in the
     shared prefix's "Festoon" desktop. Nothing of an earlier session survives into it."""
 
-    def __init__(self, prefix=None, size=DEFAULT_DESKTOP):
+    def __init__(self, prefix=None, size=DEFAULT_DESKTOP, screen=None):
         self.prefix = prefix or shared_prefix()
         self.size = tuple(size)
         if not os.path.isfile(os.path.join(self.prefix, "user.reg")):
@@ -336,7 +339,8 @@ class Desktop:
         stop_wine(self.prefix)
         kill_tagged(self.prefix)
         set_desktop_size(self.prefix, *self.size)
-        self.xvfb = Xvfb(*self.size, tag=self.prefix)
+        # The X screen may be larger than the desktop, which can then grow into it.
+        self.xvfb = Xvfb(*(screen or self.size), tag=self.prefix)
         self.display = self.xvfb.display
         self.env = wine_env(self.prefix, self.display)
 
@@ -504,10 +508,12 @@ class Session:
     subdir: relative folder below the temporary folder to hold the program (for long
     paths). files: extra {name: bytes} to put beside the exe. test_build: run the
     test build (testbuild/festoon.exe), whose hook can also change behaviour.
+    screen: (width, height) of the X screen when it must be larger than the desktop.
     """
 
     def __init__(self, ini=None, desktop=DEFAULT_DESKTOP, start=True, subdir=None, files=None,
-                 timeout=30, test_build=False):
+                 timeout=30, test_build=False, screen=None):
+        self.screen_size = screen
         self.ini = format_ini(ini) if isinstance(ini, dict) else ini
         self.desktop_size = tuple(desktop)
         self.start_on_entry = start
@@ -557,7 +563,7 @@ class Session:
         for name, data in self.files.items():
             with open(os.path.join(self.folder, name), "wb") as f:
                 f.write(data)
-        self.desktop = Desktop(size=self.desktop_size)
+        self.desktop = Desktop(size=self.desktop_size, screen=self.screen_size)
 
     def cleanup(self):
         if self.desktop is not None:

@@ -27,6 +27,11 @@ RUNS = [
         "ChangeLights": ("0", "0"), "SSDelay": ("-1", "60"),
         "BackColor": ("-3", "-3"), "Calendar5": ("-2", "-2"),
     }),
+    # Beyond the 32-bit range: saturated toward the number's own sign, then clamped.
+    ("numbers out of range", {
+        "Rate": ("-2147483649", "0"), "Mode": ("4294967299", "5"),
+        "OnTop": ("-99999999999", "-2147483648"), "SSLogo": ("2147483648", "2147483647"),
+    }),
     ("values at the edges", {
         "Mode": ("5", "5"), "Color": ("-1", "-1"), "BulbType": ("26", "26"),
         "Rate": ("0", "0"), "SSDelay": ("0", "0"), "SSType": ("6", "6"),

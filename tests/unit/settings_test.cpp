@@ -116,6 +116,32 @@ TEST(SettingsLoad, OutOfRangeValuesAreClamped) {
     }
 }
 
+// Numbers beyond the 32-bit range saturate toward their own sign before the
+// clamps apply: a huge negative rate is the slowest, not the fastest.
+TEST(SettingsLoad, NumbersOutOfRangeSaturateBeforeClamping) {
+    const ClampCase cases[] = {
+        {"Rate", "-2147483649", &Settings::Rate, 0},
+        {"Rate", "-99999999999999999999999999999", &Settings::Rate, 0},
+        {"Rate", "2147483648", &Settings::Rate, 4},
+        {"Mode", "4294967299", &Settings::Mode, 5},
+        {"Power", "-4294967295", &Settings::Power, 0},
+        {"SSDelay", "4294967301", &Settings::SSDelay, 60},
+        {"BackColor", "-2147483648", &Settings::BackColor, -2147483647 - 1},
+        {"BackColor", "-2147483649", &Settings::BackColor, -2147483647 - 1},
+        {"OnTop", "2147483647", &Settings::OnTop, 2147483647},
+        {"OnTop", "+9999999999", &Settings::OnTop, 2147483647},
+        {"ShowEvents", "  -12abc", &Settings::ShowEvents, -12},
+        {"ShowEvents", "-", &Settings::ShowEvents, 0},
+    };
+    for (const ClampCase& c : cases) {
+        fake::MemoryProfile p;
+        p.exists = true;
+        p.values[std::string("Settings/") + c.key] = c.stored;
+        Settings s = LoadFrom(p);
+        EXPECT_EQ(s.*c.field, c.expected) << c.key << "=" << c.stored;
+    }
+}
+
 TEST(SettingsLoad, LongMessageIsCutTo31Characters) {
     fake::MemoryProfile p;
     p.exists = true;

@@ -965,6 +965,25 @@ int CmdTimeOpen(int, char**) {
     return kOk;
 }
 
+// Changes the display's size, as docking a laptop to a larger monitor does; under
+// Wine this resizes the virtual desktop. Prints the size the system then reports.
+int CmdDisplayMode(int argc, char** argv) {
+    long long width = 0, height = 0;
+    if (argc < 2 || !ParseNumber(argv[0], &width) || !ParseNumber(argv[1], &height) || width <= 0 ||
+        height <= 0) {
+        return kUsage;
+    }
+    DEVMODEA mode = {};
+    mode.dmSize = sizeof(mode);
+    mode.dmPelsWidth = static_cast<DWORD>(width);
+    mode.dmPelsHeight = static_cast<DWORD>(height);
+    mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+    const LONG result = ChangeDisplaySettingsA(&mode, 0);
+    std::printf("%ld %d %d\n", result, GetSystemMetrics(SM_CXSCREEN),
+                GetSystemMetrics(SM_CYSCREEN));
+    return result == DISP_CHANGE_SUCCESSFUL ? kOk : kNotFound;
+}
+
 int Usage() {
     std::fputs("usage: festoon_driver COMMAND ...\n"
                "  find CLASS [TITLE]                  print the window handle\n"
@@ -999,7 +1018,9 @@ int Usage() {
                "  set-trackbar DIALOG ID POS          move a trackbar as a drag would\n"
                "  watch DIALOG ID DURATION_MS         times at which a control's pixels change\n"
                "  cycle-options N HOLD_MS             open and close the options dialog N times\n"
-               "  time-open                           ms from command 1001 to the options' first paint\n",
+               "  time-open                           ms from command 1001 to the options' first paint\n"
+
+               "  display-mode WIDTH HEIGHT           change the display's size\n",
                stderr);
     return kUsage;
 }
@@ -1049,6 +1070,7 @@ constexpr Command kCommands[] = {
     {"watch", CmdWatch},
     {"cycle-options", CmdCycleOptions},
     {"time-open", CmdTimeOpen},
+    {"display-mode", CmdDisplayMode},
 };
 
 } // namespace

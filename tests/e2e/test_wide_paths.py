@@ -1,0 +1,57 @@
+"""Festoon keeps its settings in a folder whose name lies outside the system's ANSI
+code page (Chinese characters on a Western system): garland.ini is read and written
+there, and stays an ANSI text file with the user's own lines kept. A folder whose path
+passes the system's limit is said once, in the program's message box."""
+
+import os
+import unittest
+
+import festoon_e2e as fe
+
+CHINESE = "\u8282\u65e5\u5f69\u706f"  # "holiday lights"
+MESSAGE_BOX = "#32770"
+
+
+class WidePaths(unittest.TestCase):
+    def test_folder_outside_the_ansi_code_page(self):
+        text = (b"; my own notes\r\n[Mine]\r\nkeep=this line\r\n[Settings]\r\n"
+                b"StartOptions=0\r\nWarnMusic=0\r\nMusic=0\r\nMode=9\r\nSSMsg=Caf\xe9 No\xebl\r\n")
+        with fe.Session(ini=None, files={"garland.ini": text},
+                        subdir=os.path.join(CHINESE, "Festoon " + CHINESE)) as s:
+            s.wait_started()
+            self.assertEqual(s.close(), 0)
+            with open(s.ini_path, "rb") as f:
+                data = f.read()
+        # Read (Mode 9 clamps to 5) and written back, as ANSI text, not UTF-16.
+        self.assertFalse(data.startswith(b"\xff\xfe"), data[:40])
+        self.assertNotIn(b"\x00", data)
+        self.assertTrue(data.startswith(b"; my own notes\r\n[Mine]\r\nkeep=this line\r\n"), data[:60])
+        ini = fe.parse_ini(data.decode("latin-1"))
+        self.assertEqual(ini["Settings"]["Mode"], "5")
+        self.assertEqual(ini["Settings"]["SSMsg"], "Caf\xe9 No\xebl")
+        self.assertEqual(ini["Settings"]["Rate"], "2")
+        self.assertEqual(ini["Mine"], {"keep": "this line"})
+
+    def test_path_past_the_limit_is_said_once(self):
+        subdir = os.path.join(*["Festoon lights %02d %s" % (n, "x" * 40) for n in range(5)])
+        with fe.Session(ini={"Settings": fe.QUIET_SETTINGS}, subdir=subdir) as s:
+            self.assertGreater(len("Z:") + len(os.path.join(s.folder, "garland.ini")), 260)
+            box = s.driver("wait", MESSAGE_BOX, 30000, timeout=40)
+            self.assertTrue(box.ok, "no message box")
+            self.assertEqual(self.box_title(s), fe.MAIN_TITLE)
+            s.driver_ok("press-button", fe.MAIN_TITLE, "OK")
+            s.wait_started()
+            # Saving at start and at the end reach the same limit: nothing more is said,
+            # so the close sequence runs through to the end.
+            self.assertEqual(s.count_windows(MESSAGE_BOX), 0)
+            self.assertEqual(s.close(), 0)
+            self.assertNotIn("Mode", s.read_ini()["Settings"], "the file was reached after all")
+
+    @staticmethod
+    def box_title(s):
+        titles = [w["title"] for w in s.windows() if w["cls"] == MESSAGE_BOX]
+        return titles[0] if titles else None
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
