@@ -19,19 +19,9 @@ namespace {
 
 int gMidiAvailable;
 
-// Every file and path call of the player lives here, so a switch to wide
-// characters touches nothing else.
-int ProgramFolder(char* out, std::size_t size) {
-    char module[MAX_PATH + 1];
-    const DWORD n = GetModuleFileNameA(nullptr, module, sizeof module);
-    if (n == 0 || n >= sizeof module - 1) return 0;
-    char* slash = std::strrchr(module, '\\');
-    if (slash == nullptr) return 0;
-    slash[1] = '\0';
-    if (std::strlen(module) >= size) return 0;
-    lstrcpynA(out, module, static_cast<int>(size));
-    return 1;
-}
+// Every file and path call of the player lives here. The folder comes in a
+// form the ANSI MCI commands can use whatever characters its name holds.
+int ProgramFolder(char* out, std::size_t size) { return ProgramFolderAnsi(out, size); }
 
 int ShortPath(const char* path, char* out, std::size_t size) {
     const DWORD n = GetShortPathNameA(path, out, static_cast<DWORD>(size));

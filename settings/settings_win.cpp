@@ -93,6 +93,33 @@ int ProgramFilePath(const wchar_t* name, wchar_t* out, std::size_t size) {
     return festoon::FolderFilePath(module.c_str(), name, out, room) ? 1 : 0;
 }
 
+namespace {
+
+// 1 when the code page spells the wide text exactly and it fits.
+int ToAnsiExactly(const wchar_t* wide, char* out, std::size_t size) {
+    BOOL lossy = FALSE;
+    const int n = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, -1, out,
+                                      static_cast<int>(size), nullptr, &lossy);
+    return n > 0 && !lossy;
+}
+
+} // namespace
+
+int ProgramFolderAnsi(char* out, std::size_t size) {
+    if (size == 0) return 0;
+    out[0] = '\0';
+    wchar_t folder[MAX_PATH];
+    if (!ProgramFilePath(L"", folder, MAX_PATH)) return 0;
+    if (ToAnsiExactly(folder, out, size)) return 1;
+    wchar_t shortFolder[MAX_PATH];
+    const DWORD n = GetShortPathNameW(folder, shortFolder, MAX_PATH);
+    if (n == 0 || n >= MAX_PATH || !ToAnsiExactly(shortFolder, out, size)) {
+        out[0] = '\0';
+        return 0;
+    }
+    return 1;
+}
+
 void SetPlacementKeeper(const PlacementKeeper* keeper) { gKeeper = keeper; }
 
 void LoadSettingsFile() {

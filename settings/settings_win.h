@@ -28,6 +28,10 @@ void SaveSettingsFile();
 // Returns 1, or 0 with out empty when the path would reach the system's path
 // limit (MAX_PATH) or not fit in size characters.
 int ProgramFilePath(const wchar_t* name, wchar_t* out, std::size_t size);
+// The program's folder, ending in a backslash, as a path the ANSI calls (MCI,
+// the directory list) can use: the long form when the code page can spell it,
+// else its short form. 0 when neither fits in size or can be spelt.
+int ProgramFolderAnsi(char* out, std::size_t size);
 
 // One key of any section; a null value deletes the key. Reading returns at
 // most 31 characters ("" when the key is missing).

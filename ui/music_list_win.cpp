@@ -19,13 +19,8 @@ int FillMusicList(HWND dlg, int listId) {
     // The program's folder and "*.mid"; DlgDirListA may write a path back,
     // so the buffer leaves room beyond the longest module path.
     char spec[MAX_PATH + 16];
-    const DWORD n = GetModuleFileNameA(nullptr, spec, MAX_PATH);
-    if (n == 0 || n >= MAX_PATH) return 0;
-    char* slash = nullptr;
-    for (char* p = spec; *p; ++p)
-        if (*p == '\\' || *p == '/') slash = p;
-    if (slash == nullptr) return 0;
-    lstrcpynA(slash + 1, "*.mid", static_cast<int>(sizeof spec - (slash + 1 - spec)));
+    if (!ProgramFolderAnsi(spec, MAX_PATH)) return 0;
+    lstrcatA(spec, "*.mid");
     DlgDirListA(dlg, spec, listId, 0, DDL_READONLY);
     const LRESULT count = SendDlgItemMessageA(dlg, listId, LB_GETCOUNT, 0, 0);
     return count > 0 ? static_cast<int>(count) : 0;

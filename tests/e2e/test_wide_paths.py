@@ -32,6 +32,23 @@ class WidePaths(unittest.TestCase):
         self.assertEqual(ini["Settings"]["Rate"], "2")
         self.assertEqual(ini["Mine"], {"keep": "this line"})
 
+    def test_music_plays_from_a_folder_outside_the_ansi_code_page(self):
+        # The test build pretends to have a MIDI device and logs each MCI command.
+        with open(os.path.join(fe.win_build_dir(), "xmastune.mid"), "rb") as f:
+            tune = f.read()
+        ini = {"Settings": dict(fe.QUIET_SETTINGS, Music=1),
+               "Music": {"NumEntries": "1", "MIDI1": "carol.mid"}}
+        with fe.Session(ini=ini, files={"carol.mid": tune}, test_build=True,
+                        subdir=os.path.join(CHINESE, "Festoon " + CHINESE)) as s:
+            s.wait_started()
+            log = os.path.join(s.folder, "mci-commands.log")
+            self.assertTrue(s.wait_for(lambda: os.path.isfile(log)), "no MCI command was sent")
+            with open(log) as f:
+                result, _, command = f.readline().rstrip("\n").split("\t")
+            self.assertEqual(s.close(), 0)
+        self.assertRegex(command, r"(?i)^open sequencer!\S+\\carol\.mid alias music2$")
+        self.assertEqual(result, "0", command)
+
     def test_path_past_the_limit_is_said_once(self):
         subdir = os.path.join(*["Festoon lights %02d %s" % (n, "x" * 40) for n in range(5)])
         with fe.Session(ini={"Settings": fe.QUIET_SETTINGS}, subdir=subdir) as s:
