@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "ui/zoom_win.h"
 #include "app/dialogs_win.h"
 #include "app/globals_win.h"
 #include "calendar/calwnd_win.h"
@@ -51,7 +52,7 @@ void EnableLineButtons(HWND hwnd, BOOL enable) {
 BOOL OnInitDialog(HWND hwnd) {
     gCalendar.dialog = hwnd;
     PlaceDialog(hwnd);
-    // The opening zoom belongs here once the zoom effect exists.
+    ZoomOpenDialog(hwnd);
     for (int i = 0; i < festoon::kCalendarCount; ++i)
         SetCheck(hwnd, kHolidayBoxes[i], gSettings.Calendar[i] != 0);
     const int tabStop = kListTabStop;
@@ -75,7 +76,7 @@ void OnOk(HWND hwnd) {
     }
     SaveSettingsFile();
     RefreshCalendarWindow();
-    // The closing zoom belongs here once the zoom effect exists.
+    ZoomCloseDialog(hwnd);
     EndDialog(hwnd, 1);
 }
 
@@ -128,7 +129,7 @@ INT_PTR CALLBACK CalendarDlgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
             OnOk(hwnd);
             return TRUE;
         case IDCANCEL:
-            // The closing zoom belongs here once the zoom effect exists.
+            ZoomCloseDialog(hwnd);
             EndDialog(hwnd, 0);
             return TRUE;
         case IDC_CAL_ADD:

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "ui/zoom_win.h"
 #include "app/dialogs_win.h"
 #include "app/globals_win.h"
 #include "calendar/event_list.h"
@@ -24,7 +25,7 @@ BOOL OnInitDialog(HWND hwnd, LPARAM lParam) {
     SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
     const festoon::CustomEvent* ev = reinterpret_cast<const festoon::CustomEvent*>(lParam);
     PlaceDialog(hwnd);
-    // The opening zoom belongs here once the zoom effect exists.
+    ZoomOpenDialog(hwnd);
     SendDlgItemMessageA(hwnd, IDC_EVENT_NAME, EM_LIMITTEXT, festoon::kNameChars, 0);
     FillNumbers(GetDlgItem(hwnd, IDC_EVENT_MONTH), 12);
     FillNumbers(GetDlgItem(hwnd, IDC_EVENT_DAY), 31);
@@ -69,7 +70,7 @@ void OnOk(HWND hwnd) {
         return;
     }
     *reinterpret_cast<festoon::CustomEvent*>(GetWindowLongPtrA(hwnd, DWLP_USER)) = result;
-    // The closing zoom belongs here once the zoom effect exists.
+    ZoomCloseDialog(hwnd);
     EndDialog(hwnd, 1);
 }
 
@@ -83,7 +84,7 @@ INT_PTR CALLBACK EditEventProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
             return TRUE;
         }
         if (LOWORD(wParam) == IDCANCEL) {
-            // The closing zoom belongs here once the zoom effect exists.
+            ZoomCloseDialog(hwnd);
             EndDialog(hwnd, 0);
             return TRUE;
         }

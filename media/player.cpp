@@ -114,6 +114,9 @@ void MidiPlayer::OnNotify(NotifyWindow window, unsigned code) {
     if (code == kNotifySuccessful && bPlaying && !bClosing) PlayNext(window);
 }
 
-void MidiPlayer::ReportNowPlaying() { platform->SendNowPlaying(nowPlaying); }
+// Until a piece has been tried the dialog keeps its own "Playing:" line.
+void MidiPlayer::ReportNowPlaying() {
+    if (nowPlaying[0] != '\0') platform->SendNowPlaying(nowPlaying);
+}
 
 } // namespace festoon

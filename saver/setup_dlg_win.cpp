@@ -34,8 +34,7 @@ INT_PTR OnInitDialog(HWND dlg) {
 }
 
 void CloseDialog(HWND dlg) {
-    RemoveTooltips(&gTips);
-    ZoomCloseDialog(dlg);
+    RemoveTooltips(&gTips); // no zoom on closing this one
     EndDialog(dlg, 1);
 }
 

@@ -37,7 +37,8 @@ def calendar_text(today, flags, events):
 
 
 def settings_with(**values):
-    return {"Settings": dict(fe.QUIET_SETTINGS, **values)}
+    # No zoom: the tests type into the dialogs as soon as they are up.
+    return {"Settings": dict(fe.QUIET_SETTINGS, **dict({"Zoom": 0}, **values))}
 
 
 def window_of(session, title, visible_only=False):
