@@ -22,8 +22,9 @@ EFFECTS = ["Falling Snow", "Warp Drive", "Exploding Fireworks", "Curves!", "Cate
 
 def settings(**values):
     """Quiet settings with a steady string (every bulb lit), so that two captures of
-    the bulbs can be compared pixel for pixel."""
-    base = {"Mode": 0, "NotSoMany": 0, "IdleProcess": 0}
+    the bulbs can be compared pixel for pixel. No zoom: the setup dialog is typed
+    into as soon as it is up."""
+    base = {"Mode": 0, "NotSoMany": 0, "IdleProcess": 0, "Zoom": 0}
     base.update(values)
     return lc.settings(**base)
 

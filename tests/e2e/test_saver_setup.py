@@ -36,7 +36,7 @@ class SetupDialog(unittest.TestCase):
         return [line.split("\t")[2] for line in lines if "\tStatic\t" in line]
 
     def test_refuses_out_of_range_and_keeps_the_first_31_characters(self):
-        ini = sc.settings(Zoom=0, SSDelay=5, SSMouseMove=1, SSMouseClick=0, SSLogo=1)
+        ini = sc.settings(SSDelay=5, SSMouseMove=1, SSMouseClick=0, SSLogo=1)
         with fe.Session(ini=ini, test_build=True) as s:
             s.wait_started()
             self.open_dialog(s)
