@@ -45,7 +45,8 @@ class PlayList(unittest.TestCase):
             self.assertTrue(session.wait_for(lambda: music(session).get("NumEntries") == "2"))
             self.assertEqual((music(session).get("MIDI1"), music(session).get("MIDI2")),
                              (LONG_NAME, "xmastune.mid"))
-            self.assertEqual(oc.saved(session, "Music"), "1")
+            # The play list is written before the settings are saved.
+            self.assertTrue(session.wait_for(lambda: oc.saved(session, "Music") == "1"))
             oc.click(session, 1)
             self.assertTrue(oc.wait_gone(session))
 
