@@ -20,15 +20,15 @@ void Fill(DWORD* p, int count, DWORD value) {
 
 } // namespace
 
-int Dib32::Create(int w) {
+int Dib32::Create(int w, int h) {
     Free();
-    if (w <= 0) return 0;
+    if (w <= 0 || h <= 0) return 0;
     HDC screen = GetDC(nullptr);
     if (screen == nullptr) return 0;
     BITMAPINFO bi = {};
     bi.bmiHeader.biSize = sizeof bi.bmiHeader;
     bi.bmiHeader.biWidth = w;
-    bi.bmiHeader.biHeight = -kCell;
+    bi.bmiHeader.biHeight = -h;
     bi.bmiHeader.biPlanes = 1;
     bi.bmiHeader.biBitCount = 32;
     bi.bmiHeader.biCompression = BI_RGB;
@@ -45,6 +45,7 @@ int Dib32::Create(int w) {
     old_ = SelectObject(dc_, bmp_);
     bits_ = static_cast<DWORD*>(p);
     width_ = w;
+    height_ = h;
     return 1;
 }
 
@@ -57,6 +58,7 @@ void Dib32::Free() {
     old_ = nullptr;
     bits_ = nullptr;
     width_ = 0;
+    height_ = 0;
 }
 
 struct IconCell {

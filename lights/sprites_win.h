@@ -16,9 +16,9 @@
 
 #include "lights/styles.h"
 
-// A 32-bit top-down DIB section, 32 rows high, selected into its own memory
-// DC, with its pixels reachable directly. It owns the bitmap and the DC and
-// frees them when it goes, so it cannot be copied.
+// A 32-bit top-down DIB section (32 rows high unless asked otherwise),
+// selected into its own memory DC, with its pixels reachable directly. It owns
+// the bitmap and the DC and frees them when it goes, so it cannot be copied.
 class Dib32 {
   public:
     Dib32() = default;
@@ -26,12 +26,13 @@ class Dib32 {
     Dib32(const Dib32&) = delete;
     Dib32& operator=(const Dib32&) = delete;
 
-    int Create(int w); // 1 on success; frees what it had first
+    int Create(int w, int h = 32); // 1 on success; frees what it had first
     void Free();
 
     HDC dc() const { return dc_; }
     DWORD* bits() const { return bits_; }
     int width() const { return width_; }
+    int height() const { return height_; }
 
   private:
     HDC dc_ = nullptr;
@@ -39,6 +40,7 @@ class Dib32 {
     HGDIOBJ old_ = nullptr;
     DWORD* bits_ = nullptr;
     int width_ = 0;
+    int height_ = 0;
 };
 
 struct Sprite {

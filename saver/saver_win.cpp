@@ -39,14 +39,7 @@ unsigned char gTypedWithAlt[256];
 festoon::SaverEffects gEffects;
 
 // The saver's picture: a top-down 32-bit DIB selected into a memory DC.
-struct Frame {
-    HDC dc = nullptr;
-    HBITMAP bmp = nullptr;
-    HGDIOBJ old = nullptr;
-    std::uint32_t* bits = nullptr;
-    int width = 0, height = 0;
-};
-Frame gFrame;
+Dib32 gFrame;
 festoon::PixelCanvas* gCanvas;
 // The string's mask and colours, laid into the picture whenever the string
 // stepped or the effect drew over it.
@@ -60,10 +53,7 @@ void FreeFrame() {
     gCanvas = nullptr;
     gBulbMask.Free();
     gBulbColours.Free();
-    if (gFrame.old) SelectObject(gFrame.dc, gFrame.old);
-    if (gFrame.dc && DeleteDC(gFrame.dc)) CountReleased(kResDc);
-    if (gFrame.bmp && DeleteObject(gFrame.bmp)) CountReleased(kResGdi);
-    gFrame = Frame{};
+    gFrame.Free();
 }
 
 // Without a frame (a screen too large for one, or no memory) the saver still
@@ -73,30 +63,13 @@ int CreateFrame(int width, int height) {
     if (width <= 0 || height <= 0 || width > festoon::PixelCanvas::kMaxSide ||
         height > festoon::PixelCanvas::kMaxSide)
         return 0;
-    WindowDC screen(nullptr);
-    if (screen.get() == nullptr) return 0;
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = width;
-    bi.bmiHeader.biHeight = -height;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    gFrame.bmp = CreateDIBSection(screen.get(), &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (gFrame.bmp) CountAcquired(kResGdi);
-    gFrame.dc = CreateCompatibleDC(screen.get());
-    if (gFrame.dc) CountAcquired(kResDc);
+    if (!gFrame.Create(width, height)) return 0;
     gCanvas = new (std::nothrow)
-        festoon::PixelCanvas(static_cast<std::uint32_t*>(bits), width, height, width);
-    if (!gFrame.bmp || !gFrame.dc || !bits || !gCanvas) {
+        festoon::PixelCanvas(reinterpret_cast<std::uint32_t*>(gFrame.bits()), width, height, width);
+    if (!gCanvas) {
         FreeFrame();
         return 0;
     }
-    gFrame.old = SelectObject(gFrame.dc, gFrame.bmp);
-    gFrame.bits = static_cast<std::uint32_t*>(bits);
-    gFrame.width = width;
-    gFrame.height = height;
     const int strip = gLights.Count() * 32;
     if (strip > 0) {
         gBulbMask.Create(strip);
@@ -185,10 +158,10 @@ void LayBulbs() {
 
 // The frame's first picture: what the window shows before the first tick.
 void PaintFrame(HWND hwnd) {
-    RECT client = {0, 0, gFrame.width, gFrame.height};
-    if (gSettings.SSType == festoon::kSaverSnow) DrawSnowScene(gFrame.dc, client);
-    if (MessageInCentre()) DrawMessage(gFrame.dc, client, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
-    DrawSaverLogo(hwnd, gFrame.dc);
+    RECT client = {0, 0, gFrame.width(), gFrame.height()};
+    if (gSettings.SSType == festoon::kSaverSnow) DrawSnowScene(gFrame.dc(), client);
+    if (MessageInCentre()) DrawMessage(gFrame.dc(), client, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+    DrawSaverLogo(hwnd, gFrame.dc());
     GdiFlush();
     LayBulbs();
 }
@@ -199,7 +172,7 @@ void CopyChanged(HWND hwnd) {
     WindowDC dc(hwnd);
     if (dc.get() == nullptr) return;
     do {
-        BitBlt(dc.get(), left, top, right - left, bottom - top, gFrame.dc, left, top, SRCCOPY);
+        BitBlt(dc.get(), left, top, right - left, bottom - top, gFrame.dc(), left, top, SRCCOPY);
     } while (gCanvas->TakeDirty(&left, &top, &right, &bottom));
 }
 
@@ -230,7 +203,7 @@ void OnPaint(HWND hwnd) {
     if (hdc == nullptr) return;
     if (gCanvas) {
         const RECT& r = ps.rcPaint;
-        BitBlt(hdc, r.left, r.top, r.right - r.left, r.bottom - r.top, gFrame.dc, r.left, r.top,
+        BitBlt(hdc, r.left, r.top, r.right - r.left, r.bottom - r.top, gFrame.dc(), r.left, r.top,
                SRCCOPY);
     } else {
         RECT client;
@@ -257,19 +230,19 @@ void OnTick(HWND hwnd) {
     }
     GdiFlush(); // the last copy to the window may still be reading the picture
     festoon::EffectStep(gEffects, gSettings.SSType, *gCanvas);
-    const RECT client = {0, 0, gFrame.width, gFrame.height};
+    const RECT client = {0, 0, gFrame.width(), gFrame.height()};
     if (MessageInCentre()) {
-        const RECT at = MessageRect(gFrame.dc, client, DT_VCENTER | DT_CENTER);
+        const RECT at = MessageRect(gFrame.dc(), client, DT_VCENTER | DT_CENTER);
         if (gCanvas->IsDirty(at.top, at.bottom)) {
             const RECT drawn =
-                DrawMessage(gFrame.dc, client, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+                DrawMessage(gFrame.dc(), client, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
             gCanvas->MarkDirty(drawn.left, drawn.top, drawn.right, drawn.bottom);
         }
     }
     if (gSettings.SSLogo) {
-        const RECT at = LogoRect(gFrame.dc, client);
+        const RECT at = LogoRect(gFrame.dc(), client);
         if (gCanvas->IsDirty(at.top, at.bottom)) {
-            DrawSaverLogo(hwnd, gFrame.dc);
+            DrawSaverLogo(hwnd, gFrame.dc());
             gCanvas->MarkDirty(at.left, at.top, at.right, at.bottom);
         }
     }
