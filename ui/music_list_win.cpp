@@ -18,10 +18,10 @@ constexpr int kNameSize = MAX_PATH + 1;
 int FillMusicList(HWND dlg, int listId) {
     // The program's folder and "*.mid"; DlgDirListA may write a path back,
     // so the buffer leaves room beyond the longest module path.
-    char spec[MAX_PATH + 16];
-    if (!ProgramFolderAnsi(spec, MAX_PATH)) return 0;
-    lstrcatA(spec, "*.mid");
-    DlgDirListA(dlg, spec, listId, 0, DDL_READONLY);
+    char pattern[MAX_PATH + 16];
+    if (!ProgramFolderAnsi(pattern, MAX_PATH)) return 0;
+    lstrcatA(pattern, "*.mid");
+    DlgDirListA(dlg, pattern, listId, 0, DDL_READONLY);
     const LRESULT count = SendDlgItemMessageA(dlg, listId, LB_GETCOUNT, 0, 0);
     return count > 0 ? static_cast<int>(count) : 0;
 }
