@@ -99,3 +99,14 @@ def wait_check(session, ident, state, dialog=OPTIONS, timeout=10):
 
 def saved(session, key, section="Settings"):
     return session.read_ini().get(section, {}).get(key)
+
+
+NO_MIDI = "No MIDI Playback Device Detected"
+
+
+def past_the_no_midi_notice(session):
+    """Files without WarnMusic=0 bring up the no-MIDI notice at start-up (this
+    machine has no MIDI device); start-up goes on once it is closed."""
+    wait_dialog(session, NO_MIDI, timeout=30)
+    click(session, 1, NO_MIDI)
+    wait_gone(session, NO_MIDI)

@@ -9,16 +9,6 @@ import unittest
 import festoon_e2e as fe
 import options_common as oc
 
-NO_MIDI = "No MIDI Playback Device Detected"
-
-
-def past_the_no_midi_notice(session):
-    """Files without WarnMusic=0 bring up the no-MIDI notice at start-up (this
-    machine has no MIDI device); start-up goes on once it is closed."""
-    oc.wait_dialog(session, NO_MIDI, timeout=30)
-    oc.click(session, 1, NO_MIDI)
-    oc.wait_gone(session, NO_MIDI)
-
 RANGES = {"Mode": (0, 5), "Color": (-1, 9), "Rate": (0, 4), "SSType": (0, 6),
           "BulbType": (-1, 26), "Power": (0, 1), "NotSoMany": (0, 1), "SSDelay": (0, 60)}
 
@@ -32,7 +22,7 @@ class OddPlaces(unittest.TestCase):
             windows_path = len("Z:") + len(os.path.join(s.folder, "garland.ini"))
             self.assertGreater(windows_path, 200)
             self.assertLess(windows_path, 260)
-            past_the_no_midi_notice(s)
+            oc.past_the_no_midi_notice(s)
             s.wait_started()
             self.assertEqual(s.close(), 0)
             ini = s.read_ini()
@@ -48,7 +38,7 @@ class OddPlaces(unittest.TestCase):
                 b"Power=" + b"9" * 70000 + b"\r\n[Settings\r\n" + junk + b"\r\n"
                 b"[Music]\r\nMIDI1=" + b"q" * 3000 + b"\r\nNumEntries=-5\r\n")
         with fe.Session(ini=None, files={"garland.ini": text}) as s:
-            past_the_no_midi_notice(s)
+            oc.past_the_no_midi_notice(s)
             s.wait_started()
             self.assertEqual(s.count_windows(), 1)
             self.assertEqual(s.close(), 0)
