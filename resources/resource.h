@@ -60,7 +60,7 @@
 // IDM_CALENDAR, IDM_OPTIONS and IDM_ABOUT.
 #define IDC_CALWND_TEXT 1024
 #define IDM_CALWND_CLOSE 2
-#define IDC_CAL_CHRISTMAS 1013 // 1013-1017: Calendar1-Calendar5
+#define IDC_CAL_CHRISTMAS 1013 // the boxes of Calendar1-Calendar5 follow
 #define IDC_CAL_HALLOWEEN 1014
 #define IDC_CAL_STPATRICK 1015
 #define IDC_CAL_VALENTINE 1016
