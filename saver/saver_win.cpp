@@ -126,9 +126,9 @@ void DrawSnowScene(HDC hdc, const RECT& client) {
         DrawMessage(hdc, client, DT_SINGLELINE | DT_BOTTOM | DT_CENTER);
         return;
     }
-    HDC mem = CreateCompatibleDC(hdc);
+    MemoryDC memory(hdc);
+    HDC mem = memory.get();
     if (mem == nullptr) return;
-    CountAcquired(kResDc);
     const int ids[2] = {IDB_SNOWMAN, IDB_TREE};
     for (int k = 0; k < 2; ++k) {
         GdiObject bitmap(LoadBitmapA(gInstance, MAKEINTRESOURCEA(ids[k])));
@@ -139,7 +139,6 @@ void DrawSnowScene(HDC hdc, const RECT& client) {
         Selection picture(mem, bitmap.get());
         BitBlt(hdc, at.x, at.y, info.bmWidth, info.bmHeight, mem, 0, 0, SRCCOPY);
     }
-    if (DeleteDC(mem)) CountReleased(kResDc);
 }
 
 // Lays the string into the picture when it changed or the effect drew over it.
