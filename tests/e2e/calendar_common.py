@@ -94,7 +94,8 @@ def message_box(session, caption):
 
 
 def answer(session, box, button):
-    session.driver_ok("press-button", box, button)
+    # A box just shown may not have its buttons yet on a loaded machine.
+    wait(session, lambda: session.driver("press-button", box, button).ok, "the box's " + button)
     wait(session, lambda: box not in [w["hwnd"] for w in session.windows()], "the box to close")
 
 
